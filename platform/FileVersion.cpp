@@ -1,0 +1,3 @@
+#include "FileVersion.h"
+
+QString GetFileVersion() { return QStringLiteral(KES_FILE_VERSION); }

@@ -1,0 +1,5 @@
+#include "FakeMessageBox.h"
+
+FakeMessageBox::FakeMessageBox() : FPrevious(SetMessageBoxService(this)) {}
+
+FakeMessageBox::~FakeMessageBox() { SetMessageBoxService(FPrevious); }
