@@ -1,16 +1,19 @@
-// Placeholder until the main window is built: says so, in a window when there is a display.
+// The program: one main window that shows, for every key that goes down, the command bound to it.
+#include "DesignFonts.h"
+#include "locVortal.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <cstdio>
+#include <QStyleFactory>
 
 int main(int argc, char** argv) {
-    const char* note = "Vortal Kestrova - ShortCuts: the main window is not built yet.";
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::printf("%s\n", note);
-        return 0;
-    }
-    QApplication app(argc, argv);
-    QLabel label(note);
-    label.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    // The task-bar button belongs to the main window itself: Qt gives every top-level window its own.
+    QApplication::setApplicationDisplayName(QStringLiteral("Vortal Kestrova - ShortCuts"));
+    QApplication::setApplicationName(QStringLiteral("Vortal Kestrova - ShortCuts"));
+    //QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    RegisterDesignFonts();
+
+    TfrmVortal_Kes_Commands mainWindow;
+    mainWindow.show();
+    return application.exec();
 }

@@ -1,0 +1,95 @@
+#pragma once
+// The main window: the command display of the last key, the modifier key caps, and, expanded, the
+// panel picture and the key browser.
+
+#include "ModifierSet.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QTabWidget;
+class QTreeView;
+class TGradientBackground;
+class TPictureImage;
+class TTimer;
+
+class TfrmVortal_Kes_Commands : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int AlphaBlendValue READ AlphaBlendValue WRITE SetAlphaBlendValue)
+
+public:
+    // The design's client area; the outer height adds the frame, as the window's heights count it.
+    static constexpr int DesignClientWidth = 752;
+    static constexpr int DesignClientHeight = 754;
+    static constexpr int FrameWidth = 8;
+    static constexpr int FrameHeight = 26;
+    static constexpr int CollapsedHeight = 320;
+    static constexpr int ExpandedHeight = 913;
+    static constexpr int TopPanelHeight = 294;
+
+    static const QString DesignCaption;
+
+    explicit TfrmVortal_Kes_Commands(QWidget* parent = nullptr);
+    ~TfrmVortal_Kes_Commands() override;
+
+    // The window's outer size, frame included.
+    int Height() const { return height() + FrameHeight; }
+    int Width() const { return width() + FrameWidth; }
+    void SetHeight(int outerHeight);
+
+    int AlphaBlendValue() const;
+    void SetAlphaBlendValue(int value);
+
+    const QString& Version() const { return FVersion; }
+    const TModifierSet& Modifiers() const { return FModifiers; }
+
+    void imgFormSizeClick();
+    void ApplyPanelHeight();
+
+    // The components of the layout, named as the design names them.
+    QWidget* pnlTop = nullptr;
+    TGradientBackground* Background = nullptr;
+    TPictureImage* imgClose = nullptr;
+    TPictureImage* imgFormSize = nullptr;
+    QLabel* lblCategory = nullptr;
+    QLabel* lblCommand = nullptr;
+    QLabel* lblKey = nullptr;
+    QGroupBox* GroupBoxL = nullptr;
+    QGroupBox* GroupBoxR = nullptr;
+    TPictureImage* imgLShift = nullptr;
+    TPictureImage* imgLCtrl = nullptr;
+    TPictureImage* imgLWin = nullptr;
+    TPictureImage* imgLAlt = nullptr;
+    TPictureImage* imgRAlt = nullptr;
+    TPictureImage* imgRCtrl = nullptr;
+    TPictureImage* imgRShift = nullptr;
+    QWidget* pnlBottom = nullptr;
+    QTabWidget* PageControl = nullptr;
+    QWidget* tshPanelView = nullptr;
+    QWidget* tshPanelKeys = nullptr;
+    TGradientBackground* Background_Bottom = nullptr;
+    QTreeView* Grid = nullptr;
+    std::unique_ptr<TTimer> TimerSplash;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateLayout();
+    void CreateCommandDisplay();
+    void CreateBottomPanel();
+    void AlignPanels();
+    void FormCreate();
+    void FormDestroy();
+    void PlaceWindow();
+
+    QString FVersion;
+    TModifierSet FModifiers;
+};
+
+// The main window, set before its creation handler runs and cleared when it is gone.
+extern TfrmVortal_Kes_Commands* frmVortal_Kes_Commands;
