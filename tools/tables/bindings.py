@@ -561,7 +561,6 @@ I                   | IFF interrogate                            | m
 
 refined("Navigation", {
     "Navigation Computer Keypad": """
-RCtrl 0             | Keypad 0                                   | m
 RCtrl 1             | Keypad 1                                   | m
 RCtrl 2             | Keypad 2                                   | m
 RCtrl 3             | Keypad 3                                   | m
@@ -571,6 +570,7 @@ RCtrl 6             | Keypad 6                                   | m
 RCtrl 7             | Keypad 7                                   | m
 RCtrl 8             | Keypad 8                                   | m
 RCtrl 9             | Keypad 9                                   | m
+RCtrl 0             | Keypad 0                                   | m
 RCtrl Back          | Keypad clear                               | m
 RCtrl =             | Keypad enter                               | m
 """,
