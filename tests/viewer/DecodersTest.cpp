@@ -1,0 +1,152 @@
+// The picture readers: JPEG through libjpeg, and our own BMP reader.
+#include "BmpReader.h"
+#include "Exceptions.h"
+#include "JpegDecoder.h"
+#include "TestPictures.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+int LargestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+// Byte offset of the first JPEG marker of that kind (0xFF, marker).
+qsizetype MarkerAt(const QByteArray& jpeg, uchar marker) {
+    return jpeg.indexOf(QByteArray("\xFF") + char(marker));
+}
+
+TEST(Jpeg, DecodesIntoA24BitPicture) {
+    // Smooth, so that the encoder's losses stay small: red grows to the right, green downwards.
+    QImage original(64, 48, QImage::Format_RGB888);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) original.setPixelColor(x, y, QColor(x * 4, y * 5, 100));
+    const QImage decoded = DecodeJpeg(EncodeJpeg(original, 95));
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded.format(), QImage::Format_RGB888);
+    EXPECT_EQ(decoded.size(), original.size());
+    EXPECT_LE(LargestDifference(decoded, original), 8);
+}
+
+TEST(Jpeg, DecodesAGreyPictureAsRgb) {
+    QImage grey = PhotoLikePicture(32, 16).convertToFormat(QImage::Format_Grayscale8);
+    const QImage decoded = DecodeJpeg(EncodeJpeg(grey, 90));
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded.format(), QImage::Format_RGB888);
+}
+
+struct DamageCase {
+    const char* Name;
+    QByteArray (*Damage)(const QByteArray& sound);
+};
+
+class DamagedJpeg : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedJpeg, GivesNoPictureRatherThanAPartOfOne) {
+    const QByteArray sound = EncodeJpeg(PhotoLikePicture(64, 48), 90);
+    EXPECT_TRUE(DecodeJpeg(GetParam().Damage(sound)).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedJpeg,
+    testing::Values(
+        DamageCase{"empty", [](const QByteArray&) { return QByteArray(); }},
+        DamageCase{"notAJpeg", [](const QByteArray&) { return QByteArray("BM this is no JPEG at all"); }},
+        DamageCase{"headerOnly", [](const QByteArray& s) { return s.left(MarkerAt(s, 0xDA)); }},
+        DamageCase{"truncatedHalfway", [](const QByteArray& s) { return s.left(s.size() / 2); }},
+        DamageCase{"noEndMarker", [](const QByteArray& s) { return s.left(s.size() - 2); }},
+        DamageCase{"markerInsideTheData",
+                   [](const QByteArray& s) {
+                       QByteArray d = s;
+                       const qsizetype middle = (MarkerAt(s, 0xDA) + s.size()) / 2;
+                       d[middle] = char(0xFF);
+                       d[middle + 1] = char(0xD3); // a restart marker where none belongs
+                       return d;
+                   }},
+        DamageCase{"absurdSize",
+                   [](const QByteArray& s) {
+                       QByteArray d = s;
+                       const qsizetype sof = MarkerAt(s, 0xC0);
+                       qToBigEndian(quint16(60000), d.data() + sof + 5); // height
+                       qToBigEndian(quint16(60000), d.data() + sof + 7); // width
+                       return d;
+                   }}),
+    [](const auto& info) { return info.param.Name; });
+
+struct BmpCase {
+    const char* Name;
+    int BitCount;
+    bool TopDown;
+};
+
+class BmpRoundTrip : public testing::TestWithParam<BmpCase> {};
+
+TEST_P(BmpRoundTrip, ReadsEveryPixel) {
+    // 5 pixels wide: rows need padding at 8 and 24 bits.
+    const QImage original = LabelledPicture({"abcde", "fghij", "kl.ab"});
+    const QImage read = ReadBmp(EncodeBmp(original, GetParam().BitCount, GetParam().TopDown));
+    EXPECT_EQ(read.format(), QImage::Format_RGB888);
+    EXPECT_EQ(Labels(read), Labels(original));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BmpRoundTrip,
+                         testing::Values(BmpCase{"bits24BottomUp", 24, false}, BmpCase{"bits24TopDown", 24, true},
+                                         BmpCase{"bits32", 32, false}, BmpCase{"bits8Palette", 8, false}),
+                         [](const auto& info) { return info.param.Name; });
+
+struct BadBmpCase {
+    const char* Name;
+    QByteArray (*Damage)(const QByteArray& sound);
+    const char* Reason;
+};
+
+class BadBmp : public testing::TestWithParam<BadBmpCase> {};
+
+TEST_P(BadBmp, IsRefusedWithAReason) {
+    const QByteArray sound = EncodeBmp(TwelveColours(), 24, false);
+    try {
+        ReadBmp(GetParam().Damage(sound));
+        FAIL() << "read without complaint";
+    } catch (const EReadError& e) {
+        EXPECT_TRUE(e.Message().contains(QLatin1String(GetParam().Reason))) << e.Message().toStdString();
+    }
+}
+
+QByteArray WithU32(const QByteArray& s, int at, quint32 value) {
+    QByteArray d = s;
+    qToLittleEndian(value, d.data() + at);
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadBmp,
+    testing::Values(
+        BadBmpCase{"noSignature", [](const QByteArray& s) { return QByteArray("XX") + s.mid(2); }, "signature"},
+        BadBmpCase{"cutInTheHeader", [](const QByteArray& s) { return s.left(30); }, "header"},
+        BadBmpCase{"cutInThePixels", [](const QByteArray& s) { return s.left(s.size() - 1); }, "ends early"},
+        // Nothing of this size is there to read, and nothing of it is allocated either.
+        BadBmpCase{"absurdWidth", [](const QByteArray& s) { return WithU32(s, 18, 100000); }, "out of range"},
+        BadBmpCase{"absurdHeight", [](const QByteArray& s) { return WithU32(s, 22, quint32(-100000)); },
+                   "out of range"},
+        BadBmpCase{"zeroWidth", [](const QByteArray& s) { return WithU32(s, 18, 0); }, "out of range"},
+        BadBmpCase{"compressed", [](const QByteArray& s) { return WithU32(s, 30, 1); }, "compression"},
+        BadBmpCase{"twoBitsPerPixel",
+                   [](const QByteArray& s) {
+                       QByteArray d = s;
+                       qToLittleEndian(quint16(2), d.data() + 28);
+                       return d;
+                   },
+                   "bits per pixel"},
+        BadBmpCase{"oldHeader", [](const QByteArray& s) { return WithU32(s, 14, 12); }, "header"}),
+    [](const auto& info) { return info.param.Name; });
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "TestPictures.h"
+
+#include <QtEndian>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace {
+
+const char kLabels[] = "abcdefghijkl";
+
+} // namespace
+
+QColor LabelColor(char label) {
+    if (label == '.') return QColor(192, 192, 192);
+    const int k = label - 'a';
+    return QColor(20 * k + 5, 250 - 20 * k, (k * 67) % 256);
+}
+
+QImage LabelledPicture(const TLabelRows& rows) {
+    QImage image(int(rows[0].size()), int(rows.size()), QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixelColor(x, y, LabelColor(rows[y][x]));
+    return image;
+}
+
+TLabelRows Labels(const QImage& image) {
+    TLabelRows rows(image.height(), std::string(image.width(), '?'));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) | 0xFF000000u;
+            for (char label : std::string(".") + kLabels)
+                if (LabelColor(label).rgb() == pixel) rows[y][x] = label;
+        }
+    return rows;
+}
+
+QImage TwelveColours() { return LabelledPicture({"abcd", "efgh", "ijkl"}); }
+
+QImage PhotoLikePicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+        uchar* p = image.scanLine(y);
+        for (int x = 0; x < width; ++x, p += 3) {
+            p[0] = uchar((x * 255) / std::max(width - 1, 1));
+            p[1] = uchar((y * 255) / std::max(height - 1, 1));
+            p[2] = uchar(((x / 16 + y / 16) % 2) * 128 + (x * y) % 64);
+        }
+    }
+    return image;
+}
+
+QByteArray EncodeJpeg(const QImage& picture, int quality) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(rgb.width());
+    info.image_height = JDIMENSION(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray data(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    return data;
+}
+
+QByteArray EncodeBmp(const QImage& picture, int bitCount, bool topDown) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    // An 8-bit bitmap gets a palette of the picture's own colours, in order of appearance.
+    QList<QRgb> palette;
+    if (bitCount == 8)
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                if (!palette.contains(rgb.pixel(x, y))) palette.append(rgb.pixel(x, y));
+    const int stride = (rgb.width() * bitCount + 31) / 32 * 4;
+    const int paletteBytes = int(palette.size()) * 4;
+    const int offset = 14 + 40 + paletteBytes;
+    QByteArray data(offset + stride * rgb.height(), '\0');
+    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, data.data() + at); };
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, data.data() + at); };
+    data[0] = 'B';
+    data[1] = 'M';
+    put32(2, quint32(data.size()));
+    put32(10, quint32(offset));
+    put32(14, 40);
+    put32(18, quint32(rgb.width()));
+    put32(22, quint32(topDown ? -rgb.height() : rgb.height()));
+    put16(26, 1);
+    put16(28, quint16(bitCount));
+    put32(46, quint32(palette.size()));
+    for (int i = 0; i < palette.size(); ++i) put32(54 + 4 * i, palette[i] & 0xFFFFFFu);
+    for (int y = 0; y < rgb.height(); ++y) {
+        uchar* row = reinterpret_cast<uchar*>(data.data()) + offset + stride * (topDown ? y : rgb.height() - 1 - y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = rgb.pixel(x, y);
+            if (bitCount == 8) {
+                row[x] = uchar(palette.indexOf(c));
+            } else {
+                uchar* p = row + x * (bitCount / 8);
+                p[0] = uchar(qBlue(c));
+                p[1] = uchar(qGreen(c));
+                p[2] = uchar(qRed(c));
+            }
+        }
+    }
+    return data;
+}
