@@ -1,12 +1,16 @@
 // The main window's lifetime: creation, placement, the two heights and destruction.
 #include "locVortal.h"
 
+#include "AL_ZoomImg.h"
+#include "AlignClient.h"
 #include "FileVersion.h"
 #include "PictureImage.h"
 #include "Placement.h"
+#include "SystemColors.h"
 #include "Timer.h"
 #include "VersionText.h"
 #include "dmKeys.h"
+#include "winhook.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,15 +50,23 @@ TfrmVortal_Kes_Commands::~TfrmVortal_Kes_Commands() {
 
 void TfrmVortal_Kes_Commands::FormCreate() {
     dmKeys = new TdmKeys;
+    SwitchKeyboardLayout(true);
 
     for (TPictureImage* cap : {imgLAlt, imgRAlt, imgLWin, imgLShift, imgRShift, imgLCtrl, imgRCtrl}) cap->hide();
     lblKey->clear();
+
+    SetApplicationMessageHook([this](MSG& Msg, bool& Handled) { AppMessage(Msg, Handled); });
+    // Without a hook the program goes on: keys typed into its own windows are still shown.
+    FHooked = SetHook(this, WM_USER + 300);
 
     FVersion = ShortVersion(GetFileVersion());
     setWindowTitle(CaptionWithVersion(windowTitle(), FVersion));
 
     PageControl->setCurrentIndex(0);
 
+    CreateViewer();
+
+    dmKeys->OnPanelPicture = [this](bool Shown) { PanelPictureChanged(Shown); };
     dmKeys->PanelVisible = false;
 
     imgFormSize->SetShowHint(true);
@@ -64,8 +76,27 @@ void TfrmVortal_Kes_Commands::FormCreate() {
 }
 
 void TfrmVortal_Kes_Commands::FormDestroy() {
+    SwitchKeyboardLayout(false);
     delete dmKeys;
     dmKeys = nullptr;
+    FHooked = FreeHook();
+    // The message hook refers to this window: it goes with it.
+    SetApplicationMessageHook({});
+    delete FViewer;
+    FViewer = nullptr;
+}
+
+void TfrmVortal_Kes_Commands::CreateViewer() {
+    FViewer = new TALZoomImage(tshPanelView);
+    AlignClient(FViewer);
+    FViewer->SetCursorCross(false);
+    FViewer->SetCentralCross(false);
+    FViewer->SetPixelGrid(false);
+    // Assigning its own channel object again re-applies the channel filter to the empty picture.
+    FViewer->SetRGBList(FViewer->RGBList());
+    FViewer->SetCentered(false);
+    FViewer->SetBackColor(kes_colors::GradientInactiveCaption());
+    FViewer->hide();
 }
 
 void TfrmVortal_Kes_Commands::PlaceWindow() {

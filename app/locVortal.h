@@ -2,6 +2,8 @@
 // The main window: the command display of the last key, the modifier key caps, and, expanded, the
 // panel picture and the key browser.
 
+#include "Keyboard.h"
+#include "Messages.h"
 #include "ModifierSet.h"
 
 #include <QString>
@@ -14,6 +16,7 @@ class QLabel;
 class QTabWidget;
 class QTreeView;
 class TGradientBackground;
+class TALZoomImage;
 class TPictureImage;
 class TTimer;
 
@@ -50,6 +53,21 @@ public:
     void imgFormSizeClick();
     void ApplyPanelHeight();
 
+    // Keystrokes: the application's message hook, the window's key preview and the modifier set.
+    void AppMessage(MSG& Msg, bool& Handled);
+    void FormKeyDown(quint16 Key);
+    void ToggleModifiers();
+    void ShowModifiers();
+    void ClearLeftModifiers();
+    void ClearRightModifiers();
+    void SwitchKeyboardLayout(bool Load);
+    // The key database's report whether a panel picture is showing.
+    void PanelPictureChanged(bool Shown);
+
+    const MSG& LastKeyMsg() const { return FLastKeyMsg; }
+    bool Hooked() const { return FHooked; }
+    TALZoomImage* Viewer() const { return FViewer; }
+
     // The components of the layout, named as the design names them.
     QWidget* pnlTop = nullptr;
     TGradientBackground* Background = nullptr;
@@ -76,6 +94,7 @@ public:
     std::unique_ptr<TTimer> TimerSplash;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -86,9 +105,18 @@ private:
     void FormCreate();
     void FormDestroy();
     void PlaceWindow();
+    void CreateViewer();
+    void DisplayKey(MSG& Msg);
+    void ReShowLastKey();
+    void ShowCommand(quint16 VK);
 
     QString FVersion;
     TModifierSet FModifiers;
+    HKL FKeyboardLayout = 0;
+    MSG FLastKeyMsg;
+    bool FHooked = false;
+    bool FModifierToggled = false;
+    TALZoomImage* FViewer = nullptr;
 };
 
 // The main window, set before its creation handler runs and cleared when it is gone.
