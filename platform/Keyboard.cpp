@@ -28,13 +28,12 @@ char ControlCharacter(quint16 vk, char normal) {
     }
 }
 
-// The key typed with Ctrl that gives a control character, for VkKeyScan.
+// The key typed with Ctrl that gives a control character, for VkKeyScan (line feed is Ctrl+J).
 quint16 ControlKeyOf(char ch) {
     if (ch >= 1 && ch <= 26) return quint16('A' + ch - 1);
     switch (ch) {
     case '\x1c': return VK_OEM_5;
     case '\x1d': return VK_OEM_6;
-    case '\n': return VK_RETURN;
     case '\x7f': return VK_BACK;
     default: return 0;
     }

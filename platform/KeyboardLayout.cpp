@@ -187,8 +187,9 @@ char CharacterOfVK(quint16 vk, bool shifted) {
 
 std::optional<TKeyOfChar> KeyOfCharacter(char ch) {
     if (ch == 0) return std::nullopt;
-    for (bool shifted : {false, true})
-        for (const TKeyCap& cap : keyCaps)
-            if ((shifted ? cap.Shifted : cap.Normal) == ch) return TKeyOfChar{cap.VK, shifted};
+    for (const TKeyCap& cap : keyCaps) {
+        if (cap.Normal == ch) return TKeyOfChar{cap.VK, false};
+        if (cap.Shifted == ch) return TKeyOfChar{cap.VK, true};
+    }
     return std::nullopt;
 }
