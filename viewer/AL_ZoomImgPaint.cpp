@@ -145,9 +145,8 @@ void TALCustomZoomImage::DrawCursorCross(QPoint at) {
     QRegion touched = QRegion(0, at.y(), width(), 1) + QRegion(at.x(), 0, 1, height());
     if (r != 0) {
         painter.setBrush(Qt::NoBrush);
-        const QRect box = QRect(QPoint(at.x() - r, at.y() - r), QPoint(at.x() + r, at.y() + r)).normalized();
-        painter.drawEllipse(box);
-        touched += box.adjusted(-1, -1, 1, 1);
+        painter.drawEllipse(at, r, r);
+        touched += QRect(at.x() - r, at.y() - r, 2 * r + 1, 2 * r + 1).normalized().adjusted(-1, -1, 1, 1);
     }
     update(touched);
 }
