@@ -16,7 +16,11 @@ void OnError(j_common_ptr info) {
     std::longjmp(reinterpret_cast<ErrorExit*>(info->err)->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {} // warnings are counted by libjpeg in num_warnings
+// Quiet, but counting warnings (a truncated file is only a warning to libjpeg, padded with grey).
+void OnMessage(j_common_ptr info, int level) {
+    if (level < 0)
+        ++info->err->num_warnings;
+}
 
 } // namespace
 

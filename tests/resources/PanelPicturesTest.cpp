@@ -20,11 +20,13 @@ QStringList PanelCategories() {
 }
 
 QStringList NonPanelCategories() {
+    QList<RawBinding> bindings = ReadBindings(LoadResource("KES_KEYS"));
+    AttachFinerCategories(bindings, ReadColumns(LoadResource("EXTRA_CATEGORY")));
     const QStringList panels = PanelCategories();
     QStringList others;
-    for (const RawBinding& binding : ReadBindings(LoadResource("KES_KEYS")))
-        if (binding.finerCategory.isEmpty() && !panels.contains(binding.category) && !others.contains(binding.category))
-            others << binding.category;
+    for (const QString& category : DisplayCategories(bindings))
+        if (!panels.contains(category))
+            others << category;
     return others;
 }
 
@@ -52,8 +54,7 @@ TEST(PanelPictures, EveryPanelHasABaselineColourJpegOfTheRightSize) {
 }
 
 TEST(PanelPictures, NoPictureForTheNineCategoriesThatAreNoPanels) {
-    // Bindings without a finer category keep their main category; those not listed as panels are
-    // the simulation, view and communication categories.
+    // The simulation, view and communication categories.
     const QStringList others = NonPanelCategories();
     EXPECT_EQ(others.size(), 9);
     EXPECT_TRUE(others.contains("General"));

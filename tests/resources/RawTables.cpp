@@ -58,14 +58,31 @@ QList<qsizetype> MatchingBindings(const QList<RawBinding>& bindings, const Colum
         const RawBinding& binding = bindings[index];
         bool matches = binding.key.compare(extra.value(0), Qt::CaseInsensitive) == 0 &&
                        !binding.reformers.contains("LWin") && !binding.reformers.contains("RWin");
-        for (int pair = 0; pair < 3 && matches; ++pair)
-            for (const char* modifier : pairs[pair])
-                matches = matches && binding.reformers.contains(QLatin1String(modifier)) ==
-                                         (extra.value(pair + 1).compare(QLatin1String(modifier), Qt::CaseInsensitive) == 0);
+        for (int pair = 0; pair < 3 && matches; ++pair) {
+            for (const char* modifier : pairs[pair]) {
+                const bool wanted = extra.value(pair + 1).compare(QLatin1String(modifier), Qt::CaseInsensitive) == 0;
+                matches = matches && binding.reformers.contains(QLatin1String(modifier)) == wanted;
+            }
+        }
         if (matches)
             found << index;
     }
     return found;
+}
+
+void AttachFinerCategories(QList<RawBinding>& bindings, const QList<Columns>& extras) {
+    for (const Columns& extra : extras) {
+        const QList<qsizetype> found = MatchingBindings(bindings, extra);
+        if (found.size() == 1)
+            bindings[found.first()].finerCategory = extra.value(4);
+    }
+}
+
+QSet<QString> DisplayCategories(const QList<RawBinding>& bindings) {
+    QSet<QString> categories;
+    for (const RawBinding& binding : bindings)
+        categories.insert(binding.DisplayCategory());
+    return categories;
 }
 
 QString PictureName(const QString& displayCategory) {

@@ -39,6 +39,12 @@ QList<Columns> ReadColumns(const QByteArray& table);
 // Shift, Alt and Ctrl columns, no Windows key.
 QList<qsizetype> MatchingBindings(const QList<RawBinding>& bindings, const Columns& extra);
 
+// Gives each binding that exactly one EXTRA_CATEGORY line names that line's finer category.
+void AttachFinerCategories(QList<RawBinding>& bindings, const QList<Columns>& extras);
+
+// The display categories of the bindings, each once.
+QSet<QString> DisplayCategories(const QList<RawBinding>& bindings);
+
 // The resource name of a display category's panel picture.
 QString PictureName(const QString& displayCategory);
 

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace rawtables;
@@ -21,13 +23,7 @@ struct ShippedTables {
     QList<Columns> keyNames = ReadColumns(vkText);
     QList<Columns> extras = ReadColumns(extraText);
 
-    ShippedTables() {
-        for (const Columns& extra : extras) {
-            const QList<qsizetype> found = MatchingBindings(bindings, extra);
-            if (found.size() == 1)
-                bindings[found.first()].finerCategory = extra.value(4);
-        }
-    }
+    ShippedTables() { AttachFinerCategories(bindings, extras); }
 };
 
 const ShippedTables& Tables() {
@@ -39,13 +35,6 @@ QStringList PanelCategories() {
     QFile file(QStringLiteral(KES_PANEL_LIST_FILE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << KES_PANEL_LIST_FILE;
     return CrLfLines(file.readAll());
-}
-
-QSet<QString> DisplayCategories() {
-    QSet<QString> categories;
-    for (const RawBinding& binding : Tables().bindings)
-        categories.insert(binding.DisplayCategory());
-    return categories;
 }
 
 } // namespace
@@ -87,11 +76,14 @@ TEST(ShippedTables, FieldValuesAreWrittenAsTheLoaderExpects) {
         EXPECT_TRUE(quoted.match(key).hasMatch() || key == QLatin1String("'''"));
         EXPECT_TRUE(quoted.match(binding.fields.value("name")).hasMatch());
         EXPECT_TRUE(quoted.match(binding.fields.value("category")).hasMatch());
-        if (binding.fields.contains("reformers"))
+        if (binding.fields.contains("reformers")) {
             EXPECT_TRUE(reformers.match(binding.fields.value("reformers")).hasMatch());
-        for (const char* event : {"down", "up", "pressed"})
-            if (binding.fields.contains(event))
+        }
+        for (const char* event : {"down", "up", "pressed"}) {
+            if (binding.fields.contains(event)) {
                 EXPECT_TRUE(identifier.match(binding.fields.value(event)).hasMatch());
+            }
+        }
     }
 }
 
@@ -211,7 +203,7 @@ TEST(ShippedTables, EveryFinerCategoryLineNamesOneBindingOfItsOwn) {
 }
 
 TEST(ShippedTables, HaveFiftyFourDisplayCategoriesOfWhichFortyFiveArePanels) {
-    const QSet<QString> display = DisplayCategories();
+    const QSet<QString> display = DisplayCategories(Tables().bindings);
     EXPECT_EQ(display.size(), 54);
 
     const QStringList panelList = PanelCategories();
