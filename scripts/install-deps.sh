@@ -9,8 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils openbox
   fonts-wine fonts-dejavu-core
+  g++-mingw-w64-x86-64
 )
-[ "${KES_CROSS:-0}" = 1 ] && packages+=(g++-mingw-w64-x86-64)
 
 missing=()
 for p in "${packages[@]}"; do
