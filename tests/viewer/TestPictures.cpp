@@ -103,15 +103,15 @@ QByteArray EncodeBmp(const QImage& picture, int bitCount, bool topDown) {
     for (int i = 0; i < palette.size(); ++i) put32(54 + 4 * i, palette[i] & 0xFFFFFFu);
     for (int y = 0; y < rgb.height(); ++y) {
         uchar* row = reinterpret_cast<uchar*>(data.data()) + offset + stride * (topDown ? y : rgb.height() - 1 - y);
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb c = rgb.pixel(x, y);
+        const uchar* in = rgb.constScanLine(y);
+        for (int x = 0; x < rgb.width(); ++x, in += 3) {
             if (bitCount == 8) {
-                row[x] = uchar(palette.indexOf(c));
+                row[x] = uchar(palette.indexOf(qRgb(in[0], in[1], in[2])));
             } else {
                 uchar* p = row + x * (bitCount / 8);
-                p[0] = uchar(qBlue(c));
-                p[1] = uchar(qGreen(c));
-                p[2] = uchar(qRed(c));
+                p[0] = in[2];
+                p[1] = in[1];
+                p[2] = in[0];
             }
         }
     }
