@@ -9,8 +9,8 @@
 #include "SystemColors.h"
 #include "Timer.h"
 #include "VersionText.h"
+#include "WinHook.h"
 #include "dmKeys.h"
-#include "winhook.h"
 
 #include <QGuiApplication>
 #include <QLabel>
