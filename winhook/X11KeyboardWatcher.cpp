@@ -46,13 +46,16 @@ std::unique_ptr<TX11KeyboardWatcher> TX11KeyboardWatcher::Start(HWND window) {
         XCloseDisplay(display);
         return nullptr;
     }
+    // Num Lock comes from the keyboard extension's state events, in order with the keys.
+    int xkbOpcode = 0, xkbEvent = 0, xkbError = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &xkbOpcode, &xkbEvent, &xkbError, &xkbMajor, &xkbMinor)) xkbEvent = -1;
     unsigned delay = DefaultDelayMs, interval = DefaultIntervalMs;
     if (!XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &delay, &interval) || !delay || !interval) {
         delay = DefaultDelayMs;
         interval = DefaultIntervalMs;
     }
     std::unique_ptr<TX11KeyboardWatcher> watcher(
-        new TX11KeyboardWatcher(display, opcode, window, int(delay), int(interval)));
+        new TX11KeyboardWatcher(display, opcode, xkbEvent, window, int(delay), int(interval)));
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) return nullptr;
     watcher->FWakeRead = pipeEnds[0];
@@ -63,15 +66,19 @@ std::unique_ptr<TX11KeyboardWatcher> TX11KeyboardWatcher::Start(HWND window) {
     XISetMask(maskBits, XI_RawKeyRelease);
     XIEventMask mask = {XIAllMasterDevices, int(sizeof maskBits), maskBits};
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    if (xkbEvent >= 0) {
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbModifierLockMask, XkbModifierLockMask);
+        watcher->FNumLock = watcher->NumLockOn();
+    }
     XSync(display, False);
     // From here on only the watcher's thread uses the connection.
     watcher->FThread = std::thread([w = watcher.get()] { w->Run(); });
     return watcher;
 }
 
-TX11KeyboardWatcher::TX11KeyboardWatcher(Display* display, int xiOpcode, HWND window, int delayMs,
-                                         int intervalMs)
-    : FDisplay(display), FXiOpcode(xiOpcode), FRoot(DefaultRootWindow(display)),
+TX11KeyboardWatcher::TX11KeyboardWatcher(Display* display, int xiOpcode, int xkbEventBase, HWND window,
+                                         int delayMs, int intervalMs)
+    : FDisplay(display), FXiOpcode(xiOpcode), FXkbEventBase(xkbEventBase), FRoot(DefaultRootWindow(display)),
       FPidAtom(XInternAtom(display, "_NET_WM_PID", False)),
       FNumLockMask(XkbKeysymToModifiers(display, XK_Num_Lock)),
       FKeys([window](WPARAM vk, LPARAM data) { PostMessage(window, WM_KEYDOWN, vk, data); }, delayMs,
@@ -110,12 +117,21 @@ void TX11KeyboardWatcher::Run() {
         if (std::optional<quint64> due = FKeys.NextRepeatDue(); due && NowMs() >= *due)
             FKeys.Repeat(OwnWindowFocused(), NowMs());
     }
+    // Keys that went down before the hook was freed are still delivered: the round trip makes sure
+    // the server has sent every event it made until now.
+    XSync(FDisplay, False);
+    HandlePendingEvents();
 }
 
 void TX11KeyboardWatcher::HandlePendingEvents() {
     while (XPending(FDisplay)) {
         XEvent event;
         XNextEvent(FDisplay, &event);
+        if (event.type == FXkbEventBase) {
+            const auto& xkb = reinterpret_cast<const XkbEvent&>(event);
+            if (xkb.any.xkb_type == XkbStateNotify) FNumLock = xkb.state.locked_mods & FNumLockMask;
+            continue;
+        }
         XGenericEventCookie* cookie = &event.xcookie;
         if (cookie->type != GenericEvent || cookie->extension != FXiOpcode) continue;
         if (!XGetEventData(FDisplay, cookie)) continue;
@@ -123,9 +139,7 @@ void TX11KeyboardWatcher::HandlePendingEvents() {
         if (raw->detail > 0 && raw->detail < 256) {
             const quint8 keyCode = quint8(raw->detail);
             if (cookie->evtype == XI_RawKeyPress) {
-                // Asking for the lock costs a round trip; only the keypad needs it.
-                const bool numLockMatters = PhysicalKeyOfXKeyCode(keyCode, true) != PhysicalKeyOfXKeyCode(keyCode, false);
-                FKeys.Press(keyCode, numLockMatters && NumLockOn(), OwnWindowFocused(), NowMs());
+                FKeys.Press(keyCode, FNumLock, OwnWindowFocused(), NowMs());
             }
             else if (cookie->evtype == XI_RawKeyRelease) {
                 FKeys.Release(keyCode);
@@ -172,5 +186,5 @@ bool TX11KeyboardWatcher::BelongsToThisProcess(unsigned long window) {
 bool TX11KeyboardWatcher::NumLockOn() {
     XkbStateRec state;
     if (!FNumLockMask || XkbGetState(FDisplay, XkbUseCoreKbd, &state) != Success) return false;
-    return state.mods & FNumLockMask;
+    return state.locked_mods & FNumLockMask;
 }

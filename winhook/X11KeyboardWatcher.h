@@ -8,7 +8,9 @@
 // key events too, which the program translates itself. So for each press the watcher asks the
 // server which window has the input focus; when that window (or the nearest ancestor that says)
 // carries the program's process id in _NET_WM_PID, as every Qt top-level window does, the press is
-// left to the program. The answer per focus window is remembered.
+// left to the program. The answer per focus window is remembered. The question is answered when
+// the watcher reads the press, a fraction of a millisecond after it: a key pressed at the very
+// moment the focus changes may be judged by the new focus.
 
 #include "HookKeys.h"
 #include "Messages.h"
@@ -29,7 +31,8 @@ public:
     TX11KeyboardWatcher& operator=(const TX11KeyboardWatcher&) = delete;
 
 private:
-    TX11KeyboardWatcher(_XDisplay* display, int xiOpcode, HWND window, int delayMs, int intervalMs);
+    TX11KeyboardWatcher(_XDisplay* display, int xiOpcode, int xkbEventBase, HWND window, int delayMs,
+                        int intervalMs);
     void Run();
     void HandlePendingEvents();
     bool OwnWindowFocused();
@@ -38,9 +41,11 @@ private:
 
     _XDisplay* FDisplay;
     int FXiOpcode;
+    int FXkbEventBase; // -1 without the keyboard extension
     unsigned long FRoot;
     unsigned long FPidAtom;
     unsigned FNumLockMask;
+    bool FNumLock = false;
     THookKeys FKeys;
     std::unordered_map<unsigned long, bool> FOwnWindows;
     int FWakeRead = -1;
