@@ -143,7 +143,7 @@ void PaintCallouts(QPainter& p) {
         {{820, 292}, {800, 240}, "TAIL DRIVE"},
     };
     QFont font("DejaVu Sans");
-    font.setPixelSize(15);
+    font.setPixelSize(17);
     font.setBold(true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     p.setFont(font);

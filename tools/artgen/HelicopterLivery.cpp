@@ -155,6 +155,28 @@ void PaintTailRotor(QPainter& painter, const QPen& outline) {
     painter.drawEllipse(kTailRotorHub, 9, 9);
 }
 
+// Painted tips, so that the ground crew sees the blades turn.
+void PaintBladeTips(QPainter& painter) {
+    painter.save();
+    painter.setClipPath(MainBlades());
+    painter.fillRect(QRectF(70, 160, 44, 40), QColor(236, 200, 60));
+    painter.fillRect(QRectF(966, 160, 44, 40), QColor(236, 200, 60));
+    painter.restore();
+}
+
+// Anti-collision beacon on the deck, the port navigation light at the wing tip, a whip antenna.
+void PaintLights(QPainter& painter, const QPen& outline) {
+    painter.setPen(QPen(outline.color(), outline.widthF() * 0.8, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(770, 282), QPointF(796, 246));
+    painter.setPen(outline);
+    painter.setBrush(QColor(230, 40, 36));
+    painter.drawEllipse(QPointF(630, 232), 7, 6);
+    painter.drawEllipse(QPointF(604, 313), 5, 5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 190, 180, 200));
+    painter.drawEllipse(QPointF(628, 230), 2.5, 2);
+}
+
 // The pod's open front: a dark face with the rocket tubes in it.
 void PaintPodTubes(QPainter& painter) {
     painter.setPen(Qt::NoPen);
@@ -227,6 +249,8 @@ void PaintLivery(QPainter& painter, double outlineWidth) {
     FillPart(painter, Skids(), metal, outline);
     FillPart(painter, RotorMast(), metal, outline);
     FillPart(painter, MainBlades(), QColor(46, 50, 54), outline);
+    PaintBladeTips(painter);
+    PaintLights(painter, outline);
     PaintTailRotor(painter, outline);
 }
 

@@ -13,7 +13,7 @@ QImage MakeBackground() {
     art::FitDesign(painter, heli::Bounds(), QRectF(8, 34, 517, 262));
     heli::PaintLivery(painter);
     painter.end();
-    art::Fade(canvas, art::kWindowTop, 0.45, 0.5);
+    art::Fade(canvas, art::kWindowTop, 0.4, 0.55);
     return canvas;
 }
 
