@@ -37,6 +37,16 @@ RockerDirection DirectionOf(const PanelCommand& command) {
     return RockerDirection::Up;
 }
 
+PositionWords PositionWordsOf(const PanelCommand& command) {
+    static const QRegularExpression sharedEnding(QStringLiteral("(\\w+) (\\w+)/(\\w+) \\2\\b"));
+    static const QRegularExpression pair(QStringLiteral("(\\w+)/(\\w+)"));
+    if (const auto match = sharedEnding.match(command.name); match.hasMatch())
+        return {match.captured(1).toUpper(), match.captured(3).toUpper()};
+    if (const auto match = pair.match(command.name); match.hasMatch() && match.captured(1).compare("on", Qt::CaseInsensitive) != 0)
+        return {match.captured(1).toUpper(), match.captured(2).toUpper()};
+    return {QStringLiteral("ON"), QStringLiteral("OFF")};
+}
+
 QString CapLegend(const PanelCommand& command) {
     if (!command.name.startsWith(QLatin1String("Keypad ")))
         return {};

@@ -21,6 +21,14 @@ enum class RockerDirection { Up, Down, Left, Right };
 ControlKind KindOf(const PanelCommand& command);
 RockerDirection DirectionOf(const PanelCommand& command);
 
+// The words engraved at a lever switch's two positions: "AUTO" and "MANUAL" for "... auto/manual",
+// "NORTH" and "TRACK" for "... north up/track up", "ON" and "OFF" when the name names none.
+struct PositionWords {
+    QString upper;
+    QString lower;
+};
+PositionWords PositionWordsOf(const PanelCommand& command);
+
 // The short legend printed on a keypad key or button cap ("7", "ENT"), empty when there is none.
 QString CapLegend(const PanelCommand& command);
 

@@ -59,16 +59,16 @@ void DrawLever(QPainter& painter, QPointF centre, double scale, bool up) {
 }
 
 // The position words stand beside the lever, at the height of its two ends.
-void DrawPositionMarks(QPainter& painter, QPointF centre, double scale, const char* upper, const char* lower) {
+void DrawPositionMarks(QPainter& painter, QPointF centre, double scale, const PositionWords& words) {
     painter.setFont(PanelFont(std::max(17.0, 21 * scale)));
-    const QRectF above(centre.x() + 30 * scale, centre.y() - 62 * scale, 80 * scale, 28 * scale);
-    const QRectF below(centre.x() + 30 * scale, centre.y() + 34 * scale, 80 * scale, 28 * scale);
-    DrawEngraved(painter, above, Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(upper));
-    DrawEngraved(painter, below, Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(lower));
+    const QRectF above(centre.x() + 30 * scale, centre.y() - 62 * scale, 160 * scale, 28 * scale);
+    const QRectF below(centre.x() + 30 * scale, centre.y() + 34 * scale, 160 * scale, 28 * scale);
+    DrawEngraved(painter, above, Qt::AlignLeft | Qt::AlignVCenter, words.upper);
+    DrawEngraved(painter, below, Qt::AlignLeft | Qt::AlignVCenter, words.lower);
 }
 
-void DrawToggle(QPainter& painter, QPointF centre, double scale, bool up) {
-    DrawPositionMarks(painter, centre, scale, "ON", "OFF");
+void DrawToggle(QPainter& painter, QPointF centre, double scale, bool up, const PositionWords& words) {
+    DrawPositionMarks(painter, centre, scale, words);
     DrawNut(painter, centre, 27 * scale);
     DrawLever(painter, centre, scale * 1.05, up);
 }
@@ -230,7 +230,9 @@ void DrawControl(QPainter& painter, const QRectF& box, const PanelCommand& comma
     const double scale = std::clamp(std::min(box.width() / extent.width(), box.height() / extent.height()), 0.5, 1.5);
     const QPointF centre = box.center();
     switch (kind) {
-    case ControlKind::Toggle: DrawToggle(painter, centre - QPointF(30 * scale, 0), scale, variant % 2 == 0); break;
+    case ControlKind::Toggle:
+        DrawToggle(painter, centre - QPointF(30 * scale, 0), scale, variant % 2 == 0, PositionWordsOf(command));
+        break;
     case ControlKind::Guarded: DrawGuarded(painter, centre + QPointF(0, 26 * scale), scale); break;
     case ControlKind::PushButton: DrawPushButton(painter, centre, scale, ButtonColour(command, variant)); break;
     case ControlKind::Keycap: DrawKeycap(painter, centre, scale, CapLegend(command)); break;

@@ -10,7 +10,7 @@ constexpr double kRim = 28;         // dark edge of the panel around its face
 constexpr double kTitleHeight = 90;
 constexpr double kFooterHeight = 72;
 constexpr double kMaxCellWidth = 470;
-constexpr double kMaxCellHeight = 330;
+constexpr double kMaxCellHeight = 380;
 constexpr double kCellAspect = 1.55; // a control over two label lines and a key plate
 
 // The column count whose cells come nearest to the aspect that suits one control.
@@ -19,10 +19,10 @@ int BestColumns(int count, double width, double height) {
     double bestScore = 1e9;
     for (int columns = 1; columns <= count; ++columns) {
         const int rows = (count + columns - 1) / columns;
-        const double aspect = (width / columns) / (height / rows);
+        const double aspect = std::min(width / columns, kMaxCellWidth) / std::min(height / rows, kMaxCellHeight);
         const double empty = columns * rows - count;
-        const double score = std::abs(std::log(aspect / kCellAspect)) + 0.08 * empty;
-        if (score < bestScore) {
+        const double score = std::abs(std::log(aspect / kCellAspect)) + 0.08 * empty + 0.05 * rows;
+        if (score <= bestScore + 1e-9) { // on a tie the wider grid suits the wide picture
             bestScore = score;
             best = columns;
         }
@@ -41,7 +41,7 @@ PanelLayout LayOutPanel(int controlCount) {
     layout.title = QRectF(width * 0.14, kRim + 26, width * 0.72, kTitleHeight - 22);
 
     const double top = kRim + kTitleHeight + 30;
-    const QRectF area(kRim + 40, top, width - 2 * (kRim + 40), height - top - kRim - kFooterHeight);
+    const QRectF area(kRim + 56, top, width - 2 * (kRim + 56), height - top - kRim - kFooterHeight);
     const int count = std::max(controlCount, 1);
     const int columns = BestColumns(count, area.width(), area.height());
     const int rows = (count + columns - 1) / columns;
@@ -57,8 +57,10 @@ PanelLayout LayOutPanel(int controlCount) {
         layout.cells << QRectF(rowLeft + (index % columns) * cellWidth, gridTop + row * cellHeight,
                                cellWidth, cellHeight);
     }
-    const double frameWidth = std::min(area.width() + 20, columns * cellWidth + 40);
-    layout.controlArea = QRectF(area.center().x() - frameWidth / 2, area.top() - 12, frameWidth, area.height() + 24);
+    const double frameWidth = std::min(area.width() + 24, columns * cellWidth + 40);
+    const double frameHeight = std::min(area.height() + 24, rows * cellHeight + 40);
+    layout.controlArea = QRectF(area.center().x() - frameWidth / 2, area.center().y() - frameHeight / 2,
+                                frameWidth, frameHeight);
     return layout;
 }
 

@@ -108,26 +108,52 @@ void DrawKeyPlate(QPainter& painter, const QRectF& row, const QString& combinati
     painter.drawText(plate, Qt::AlignCenter, combination);
 }
 
-void DrawCell(QPainter& painter, const QRectF& cell, const PanelCommand& command, unsigned variant) {
-    const QRectF inner = cell.adjusted(12, 14, -12, -14);
-    const double largest = std::clamp(inner.width() / 14.5, 22.0, 28.0);
-    const double keySize = largest + 1;
-    const double plateHeight = keySize * 1.55;
-    const QRectF plateRow(inner.left(), inner.bottom() - plateHeight, inner.width(), plateHeight);
+// The sizes of a cell's parts; every cell of a panel has the same, so that controls and labels line up.
+struct CellParts {
+    double nameSize = 0;   // largest size of the command names
+    double keySize = 0;
+    double plateHeight = 0;
+    double nameHeight = 0; // room for the tallest name of the panel
+};
 
-    // The name takes the lines it needs (at most two); the control gets all the room above it.
-    const QString name = command.name.toUpper();
-    const QFont nameFont = PanelFont(FittingSize(name, inner, 2, largest, 16));
-    const QFontMetricsF metrics(nameFont);
-    const double nameHeight = metrics.boundingRect(QRectF(0, 0, inner.width(), 1e6),
-                                                   Qt::AlignHCenter | Qt::TextWordWrap, name).height();
-    const QRectF nameBox(inner.left(), plateRow.top() - 8 - nameHeight, inner.width(), nameHeight);
+QRectF Inner(const QRectF& cell) {
+    return cell.adjusted(12, 14, -12, -14);
+}
+
+QFont NameFont(const QString& name, const QRectF& inner, double largest) {
+    return PanelFont(FittingSize(name, inner, 2, largest, 16));
+}
+
+CellParts MeasureCells(const PanelLayout& layout, const QList<PanelCommand>& commands) {
+    CellParts parts;
+    if (layout.cells.isEmpty())
+        return parts;
+    const QRectF inner = Inner(layout.cells.first());
+    parts.nameSize = std::clamp(inner.width() / 14.5, 22.0, 28.0);
+    parts.keySize = parts.nameSize + 1;
+    parts.plateHeight = parts.keySize * 1.55;
+    for (const PanelCommand& command : commands) {
+        const QString name = command.name.toUpper();
+        const QFontMetricsF metrics(NameFont(name, inner, parts.nameSize));
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, inner.width(), 1e6),
+                                                   Qt::AlignHCenter | Qt::TextWordWrap, name);
+        parts.nameHeight = std::max(parts.nameHeight, needed.height());
+    }
+    return parts;
+}
+
+void DrawCell(QPainter& painter, const QRectF& cell, const CellParts& parts, const PanelCommand& command,
+              unsigned variant) {
+    const QRectF inner = Inner(cell);
+    const QRectF plateRow(inner.left(), inner.bottom() - parts.plateHeight, inner.width(), parts.plateHeight);
+    const QRectF nameBox(inner.left(), plateRow.top() - 8 - parts.nameHeight, inner.width(), parts.nameHeight);
     const QRectF controlBox(inner.left(), inner.top(), inner.width(), nameBox.top() - inner.top() - 6);
 
     DrawControl(painter, controlBox, command, variant);
-    painter.setFont(nameFont);
+    const QString name = command.name.toUpper();
+    painter.setFont(NameFont(name, inner, parts.nameSize));
     DrawEngraved(painter, nameBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, name);
-    DrawKeyPlate(painter, plateRow, command.combination, keySize);
+    DrawKeyPlate(painter, plateRow, command.combination, parts.keySize);
 }
 
 } // namespace
@@ -151,8 +177,9 @@ QImage DrawPanelPicture(const QString& category, const QList<PanelCommand>& comm
     DrawScrews(painter, layout, random);
     DrawTitle(painter, layout, category);
     DrawEngravedRect(painter, layout.controlArea, 16);
+    const CellParts parts = MeasureCells(layout, commands);
     for (qsizetype index = 0; index < commands.size(); ++index)
-        DrawCell(painter, layout.cells[index], commands[index], unsigned(index) + seed);
+        DrawCell(painter, layout.cells[index], parts, commands[index], unsigned(index) + seed);
     DrawFooter(painter, layout, category);
     return picture;
 }
