@@ -326,7 +326,7 @@ LAlt `              | Player list                                | t
 RCtrl `             | Score board                                | t
 RShift Tab          | Voice chat menu                            | t
 RCtrl V             | Voice chat push to talk                    | m
-RCtrl LShift V      | Voice chat radio mode toggle               | t
+RCtrl RShift V      | Voice chat radio mode toggle               | t
 LCtrl Back          | Choose slot                                | t
 LShift Back         | Choose coalition                           | t
 LAlt Back           | Server information                         | t
@@ -388,9 +388,9 @@ plain("Datalink", is_panel=True, rows="""
 RShift -            | Datalink erase                             | m
 RShift =            | Datalink mode select                       | m
 RShift `            | Datalink self ID select                    | m
-LCtrl RShift D      | Datalink power on/off                      | t
-RShift LAlt D       | Datalink escape                            | m
-RShift LShift D     | Datalink reply                             | m
+RCtrl RShift D      | Datalink power on/off                      | t
+RAlt RShift D       | Datalink escape                            | m
+RCtrl RAlt D        | Datalink reply                             | m
 """)
 
 plain("Cockpit Mechanics", is_panel=True, rows="""
@@ -403,13 +403,13 @@ LShift W            | Windshield washer                          | m
 LCtrl LShift W      | Wiper speed select                         | t
 RShift W            | Mirrors toggle                             | t
 RAlt V              | Sun visor up/down                          | t
-RCtrl LShift C      | Parking brake handle                       | t
+RCtrl RShift C      | Parking brake handle                       | t
 U                   | Cockpit fan on/off                         | t
 """)
 
 plain("Radar Warning Receiver", is_panel=True, rows="""
 RShift R            | RWR power on/off                           | t
-RShift LCtrl R      | RWR mode select                            | t
+RShift RCtrl R      | RWR mode select                            | t
 RShift ;            | RWR brightness increase                    | t
 RShift '            | RWR brightness decrease                    | t
 RShift ,            | RWR volume decrease                        | t

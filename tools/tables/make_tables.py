@@ -125,6 +125,9 @@ def problems(bindings, panels):
         check(len(b.reformers) <= 3 and len(set(b.reformers)) == len(b.reformers),
               f"{where}: bad modifier list")
         check(b.action in ACTIONS, f"{where}: unknown action")
+        # The program's modifier set holds one side at a time: a right modifier clears the left ones.
+        sides = {m[0] for m in b.reformers}
+        check(len(sides) <= 1, f"{where}: mixes left and right modifiers, which cannot be typed")
         check(not re.search(r"['@]", b.name + b.category + b.finer), f"{where}: ' or @ in a text")
         if b.finer:
             # The finer table has one column per modifier pair and none for the Windows keys.
