@@ -138,6 +138,9 @@ void TALCustomZoomImage::DrawCursorCross(QPoint at) {
     if (FBackBuffer.size() != size()) return; // nothing shown yet: nothing to draw on or erase from
     int r = 0;
     if (FBulbRadius != 0) r = RoundToInt(FBulbRadius * Geo().Zoom);
+    // Both lines off the window and no circle (the pointer outside, say at (-1, -1)): nothing to draw.
+    const bool rowOff = at.y() < 0 || at.y() >= height(), columnOff = at.x() < 0 || at.x() >= width();
+    if (r == 0 && rowOff && columnOff) return;
     QPainter painter(&FBackBuffer);
     SelectPen(painter, kPointerCrossPen);
     painter.drawLine(0, at.y(), width(), at.y());

@@ -1,5 +1,6 @@
 #include "NearestStretch.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -49,6 +50,9 @@ void StretchWindow(const QImage& picture, const TZoomGeometry& geometry, const T
     std::vector<int> byteOffsets(columns.Source.size());
     std::transform(columns.Source.begin(), columns.Source.end(), byteOffsets.begin(), [](int x) { return 3 * x; });
     const size_t count = byteOffsets.size();
+    // The last picture column may end its row's data (and the picture's): it is read byte by byte.
+    const size_t fourByteReads = size_t(
+        std::find(columns.Source.begin(), columns.Source.end(), source.width() - 1) - columns.Source.begin());
 
     const quint32* previous = nullptr;
     for (size_t r = 0; r < rows.Source.size(); ++r) {
@@ -57,7 +61,13 @@ void StretchWindow(const QImage& picture, const TZoomGeometry& geometry, const T
             std::memcpy(out, previous, count * sizeof(quint32));
         } else {
             const uchar* in = source.constScanLine(rows.Source[r]);
-            for (size_t k = 0; k < count; ++k) {
+            for (size_t k = 0; k < fourByteReads; ++k) {
+                // One 4-byte read holds R, G, B and the next pixel's R; swapped, R G B sit where RGB32 wants them.
+                quint32 rgbx;
+                std::memcpy(&rgbx, in + byteOffsets[k], sizeof rgbx);
+                out[k] = 0xFF000000u | (qFromBigEndian(rgbx) >> 8);
+            }
+            for (size_t k = fourByteReads; k < count; ++k) {
                 const uchar* p = in + byteOffsets[k];
                 out[k] = 0xFF000000u | (quint32(p[0]) << 16) | (quint32(p[1]) << 8) | quint32(p[2]);
             }
