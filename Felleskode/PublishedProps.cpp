@@ -157,7 +157,7 @@ QObject* GetObjectProp(const QObject* obj, const TPropInfo& prop) {
 
 void SetBoolProp(QObject* obj, QStringView name, bool value) {
     const TPropInfo* prop = FindPropInfo(obj->metaObject(), name);
-    if (!prop || !prop->Meta.isWritable())
+    if (!prop || prop->Kind != TTypeKind::Boolean || !prop->Meta.isWritable())
         throw EPropertyError(QStringLiteral("Property %1 does not exist").arg(name));
     prop->Meta.write(obj, QVariant(value));
 }

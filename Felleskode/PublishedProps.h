@@ -62,8 +62,8 @@ template <typename T> T ReadPropAs(const QObject* obj, const TPropInfo& prop) {
 // The object an object-reference property holds (nullptr when none or not an object reference).
 QObject* GetObjectProp(const QObject* obj, const TPropInfo& prop);
 
-// Raises EPropertyError "Property %s does not exist" when the class publishes no writable property of
-// that name.
+// Raises EPropertyError "Property %s does not exist" when the class publishes no writable Boolean
+// property of that name: a flag name must not write a text or a number.
 void SetBoolProp(QObject* obj, QStringView name, bool value);
 
 // Ordinal of the enumeration value of that name (ASCII case ignored), -1 when there is none.
