@@ -1,25 +1,17 @@
 #include "WindowsFonts.h"
 
-#include <QFile>
-#include <QFont>
+#include <QDir>
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace {
-// Where Debian's fonts-wine puts them; fontconfig does not look there.
-const char* const WineFontFolder = "/usr/share/wine/fonts/";
-const char* const WineFonts[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"};
+// Where splash/CMakeLists.txt embeds the font files it found at build time.
+const char* const EmbeddedFontFolder = ":/kes_splash_fonts";
 } // namespace
 
 void UseWindowsFonts() {
     static bool done = false;
     if (done) return;
     done = true;
-    const QStringList installed = QFontDatabase::families();
-    for (const char* file : WineFonts) {
-        const QString path = QLatin1String(WineFontFolder) + QLatin1String(file);
-        if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-    }
-    if (!installed.contains(QStringLiteral("Verdana")))
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    const QDir folder(QString::fromLatin1(EmbeddedFontFolder));
+    for (const QString& file : folder.entryList(QDir::Files)) QFontDatabase::addApplicationFont(folder.filePath(file));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The windows were laid out in Windows' Tahoma, MS Sans Serif and Verdana. Where these are not
-// installed, free fonts of the same metrics stand in, so that texts keep their designed sizes:
-// Wine's Tahoma and MS Sans Serif (Debian's fonts-wine), and DejaVu Sans for Verdana.
-// Needs the application object; later calls do nothing.
+// The splash was laid out in Windows' Tahoma and MS Sans Serif. Free faces of the same metrics (Wine's,
+// from Debian's fonts-wine) are embedded by the build when it finds them; this registers them with
+// the application. Bold Tahoma is emboldened from the regular face: the package's bold file carries
+// regular outlines. Needs the application object; later calls do nothing.
 void UseWindowsFonts();

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ClientWidth = 365;
@@ -39,11 +41,23 @@ void SetTextColor(QWidget* widget, TColor color) {
     widget->setPalette(colors);
 }
 
-QLabel* NavyLabel(QLabel* label, const QRect& bounds, const QFont& font) {
-    label->setGeometry(bounds);
+// A label is as wide as its text, so that no text is cut off whatever the version or the face's exact
+// widths, and keeps the designed height with its text at the bottom: the free Tahoma has a shorter
+// ascent than the face the heights were designed with, but the same descent, so the baselines stay.
+void FitWidth(QLabel* label) { label->resize(label->sizeHint().width(), label->height()); }
+
+QLabel* SizedLabel(QLabel* label, const QRect& designed, const QFont& font) {
     label->setFont(font);
-    SetTextColor(label, clNavy);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setGeometry(designed.x(), designed.y(), designed.width(),
+                       std::max(designed.height(), label->sizeHint().height()));
+    FitWidth(label);
     return label;
+}
+
+QLabel* NavyLabel(QLabel* label, const QRect& designed, const QFont& font) {
+    SetTextColor(label, clNavy);
+    return SizedLabel(label, designed, font);
 }
 
 } // namespace
@@ -62,6 +76,7 @@ TfrmSplash::TfrmSplash(QWidget* AOwner, const TRect& ARect, TNotifyEvent AOnFade
     move((owner.width() - own.width()) / 2 + FRect.Left, (owner.height() - own.height()) / 2 + FRect.Top);
 
     lblVersion->setText(QStringLiteral("Version ") + AVersion);
+    FitWidth(lblVersion);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmSplash::FocusWindowChanged);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -96,11 +111,9 @@ void TfrmSplash::CreateLayout() {
     lblMaker = NavyLabel(new QLabel(QLatin1String(Maker), Shader), {114, 238, 128, 16},
                          FontOf("Tahoma", 13, true));
     lblURL = new TURLLabel(QLatin1String(WebCaption), QLatin1String(WebAddress), Shader);
-    lblURL->setGeometry(133, 253, 93, 13);
-    lblURL->setFont(FontOf("MS Sans Serif", 11, false, true));
+    SizedLabel(lblURL, {133, 253, 93, 13}, FontOf("MS Sans Serif", 11, false, true));
     lblEPost = new TURLLabel(QLatin1String(MailCaption), QLatin1String(MailAddress), Shader);
-    lblEPost->setGeometry(125, 269, 112, 13);
-    lblEPost->setFont(FontOf("MS Sans Serif", 11, false, true));
+    SizedLabel(lblEPost, {125, 269, 112, 13}, FontOf("MS Sans Serif", 11, false, true));
 
     imgSplash = new QLabel(Shader);
     imgSplash->setGeometry(43, 30, 279, 202);
