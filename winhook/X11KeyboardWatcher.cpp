@@ -153,7 +153,15 @@ bool TX11KeyboardWatcher::OwnWindowFocused() {
     Window focus = None;
     int revertTo = 0;
     XGetInputFocus(FDisplay, &focus, &revertTo);
-    if (focus == None || focus == PointerRoot) return false;
+    if (focus == PointerRoot) {
+        // The focus follows the pointer: the keys go to the top-level window under it.
+        Window root = None, child = None;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned buttons = 0;
+        if (!XQueryPointer(FDisplay, FRoot, &root, &child, &rootX, &rootY, &x, &y, &buttons)) return false;
+        focus = child;
+    }
+    if (focus == None) return false;
     if (auto known = FOwnWindows.find(focus); known != FOwnWindows.end()) return known->second;
     const bool own = BelongsToThisProcess(focus);
     if (FOwnWindows.size() > 256) FOwnWindows.clear(); // window ids come back after a while

@@ -171,6 +171,23 @@ TEST_F(X11Hook, LeavesKeysTypedIntoTheProgramsOwnWindowsAlone) {
     EXPECT_EQ(GetAsyncKeyState(VK_RSHIFT), 0);
 }
 
+TEST_F(X11Hook, TakesTheWindowUnderThePointerWhenTheFocusFollowsIt) {
+    ASSERT_TRUE(SetHook(&Receiver, WM_USER + 300));
+    XSetInputFocus(Injector, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XWarpPointer(Injector, None, DefaultRootWindow(Injector), 0, 0, 0, 0, 50, 50);
+    XRaiseWindow(Injector, Own);
+    XSync(Injector, False);
+    Tap(XZ);
+    // Freed before the other window comes up, so that it cannot be the one that judges Z.
+    EXPECT_TRUE(FreeHook());
+    XRaiseWindow(Injector, Foreign);
+    XSync(Injector, False);
+    ASSERT_TRUE(SetHook(&Receiver, WM_USER + 300));
+    Tap(XA);
+    ASSERT_TRUE(WaitForKeys(1));
+    EXPECT_EQ(KeyCodes(), (std::vector<WPARAM>{'A'}));
+}
+
 TEST_F(X11Hook, DeliversKeysThatWentDownBeforeItWasFreed) {
     ASSERT_TRUE(SetHook(&Receiver, WM_USER + 300));
     Tap(XZ);
