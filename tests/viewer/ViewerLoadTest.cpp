@@ -235,3 +235,54 @@ TEST_F(ViewerLoad, GridAndChannelsArePublishedOwnedObjects) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ViewerConstruction, StartsAsTheProgramExpects) {
+    FakeClock clock;
+    FakeTimerFactory timers(clock);
+    TALZoomImage view;
+    EXPECT_EQ(view.size(), QSize(100, 100));
+    EXPECT_TRUE(view.Picture().isNull());
+    EXPECT_FALSE(view.Busy());
+    EXPECT_FALSE(view.SelectionShown());
+    EXPECT_EQ(view.SelectionState(), ssNone);
+    EXPECT_TRUE(view.PointerCrossShown());
+    EXPECT_EQ(view.CursorId(), crDefault);
+    EXPECT_EQ(view.AnchorPoint(), QPoint(0, 0));
+    EXPECT_EQ(view.xCent(), 0);
+    // The edge timer runs from construction on, every 10 ms.
+    ASSERT_EQ(timers.Timers().size(), 1u);
+    EXPECT_TRUE(timers.Timers()[0]->Running());
+    EXPECT_EQ(timers.Timers()[0]->Interval(), 10);
+}
+
+TEST_F(ViewerTest, APaintDuringALoadShowsOnlyTheBackground) {
+    Load(TwelveColours());
+    View->SetFitting(true);
+    View->SetCentralCross(false);
+    bool busySeen = false;
+    QImage during;
+    View->OnChangeWindow = [&](QObject*, double, double, double, double, double, int, int) {
+        busySeen = View->Busy();
+        View->Paint();
+        during = View->BackBuffer();
+    };
+    Load(TwelveColours());
+    ASSERT_TRUE(busySeen);
+    QImage background(during.size(), QImage::Format_RGB32);
+    background.fill(QColor(192, 192, 192));
+    EXPECT_EQ(during, background);
+}
+
+TEST_F(ViewerTest, AnErrorInAnInputHandlerIsShownNotThrownThroughQt) {
+    Load(TwelveColours());
+    View->SetZoom(100);
+    View->SetBulbRadius(30000000); // x 100 does not fit 32 bits
+    Frame();
+    Move({50, 50});
+    ASSERT_EQ(Boxes.Texts.size(), 1);
+    EXPECT_EQ(Boxes.Texts[0], QStringLiteral("Range check error"));
+}
+
+} // namespace
