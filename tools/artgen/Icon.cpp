@@ -14,9 +14,10 @@ namespace {
 // The icon is drawn on a 256 grid and scaled; the smaller sizes get heavier shapes of their own.
 void PaintBadge(QPainter& p, bool small) {
     const QPointF c(128, 128);
+    // small icons get a darker sky, so that the white aircraft keeps its contrast at the top too
     QRadialGradient sky(c + QPointF(-30, -50), 150);
-    sky.setColorAt(0, QColor(150, 196, 240));
-    sky.setColorAt(0.6, QColor(46, 96, 170));
+    sky.setColorAt(0, small ? QColor(70, 124, 200) : QColor(150, 196, 240));
+    sky.setColorAt(0.6, small ? QColor(30, 70, 150) : QColor(46, 96, 170));
     sky.setColorAt(1, QColor(10, 30, 90));
     p.setPen(QPen(QColor(8, 20, 60), small ? 10 : 6));
     p.setBrush(sky);
@@ -47,6 +48,36 @@ void PaintKeyCap(QPainter& p) {
     p.drawText(cap.adjusted(9, 6, -9, -16), Qt::AlignCenter, "K");
 }
 
+// At 16 and 32 pixels even the thickened silhouette blurs into a bar; this one is laid out on the
+// 16-pixel grid so that rotor, body, boom, fin and skid each get whole pixels.
+void PaintTinyHelicopter(QPainter& p, int size) {
+    p.save();
+    p.scale(size / 16.0, size / 16.0);
+    const QColor white(250, 252, 255);
+    const auto line = [&](QPointF a, QPointF b, double width) {
+        p.setPen(QPen(white, width, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(a, b);
+    };
+    line({1.5, 4.5}, {14.5, 4.5}, 1);  // rotor
+    line({8, 4.5}, {8, 6.5}, 1);        // mast
+    line({9, 7.8}, {14, 7.2}, 1.3);     // boom
+    line({13.5, 5.4}, {13.5, 9}, 1.2);  // fin
+    line({3, 11.5}, {11, 11.5}, 1);     // skid
+    line({5, 9.5}, {5, 11.5}, 1);
+    line({9, 9.5}, {9, 11.5}, 1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    QPainterPath body;
+    body.moveTo(2, 8.6);
+    body.cubicTo(2.5, 6.8, 4.5, 6, 6.5, 6);
+    body.lineTo(9, 6);
+    body.cubicTo(10.5, 6, 11, 7.5, 10.5, 8.5);
+    body.cubicTo(9.5, 9.8, 7, 10, 5, 10);
+    body.cubicTo(3.2, 10, 2, 9.5, 2, 8.6);
+    p.drawPath(body);
+    p.restore();
+}
+
 } // namespace
 
 QImage MakeIcon(int size) {
@@ -61,7 +92,12 @@ QImage MakeIcon(int size) {
     QPainterPath badge;
     badge.addEllipse(QPointF(128, 128), 119, 119);
     p.setClipPath(badge);
-    if (small) {
+    if (size <= 32) {
+        p.restore();
+        p.save();
+        p.resetTransform();
+        PaintTinyHelicopter(p, size);
+    } else if (small) {
         const QRectF target(-4, 46, 264, 150);
         art::FitDesign(p, heli::Bounds(), target);
         const double designUnitsPerPixel = 256.0 / size * heli::Bounds().width() / target.width();
