@@ -62,7 +62,7 @@ void TBaseAnimation::Start() {
 
 void TBaseAnimation::Tick() {
     if (FFinished) return;
-    if (!FTarget) {
+    if (!FTarget) { // destroyed while animated (or never set): nothing to write, nobody to tell
         FStarted = true;
         FFinished = true;
         return;
