@@ -1,7 +1,8 @@
 #pragma once
 // The splash and About window: title, version, picture, maker and links on a gradient. It shows
 // centred over its owner without taking the activation, fades in, takes the activation, and fades out
-// once another window of the program becomes active, calling its owner back at both ends.
+// once another window of the program becomes active, calling its owner back at both ends. It is a
+// child window of its owner, so the owner's destruction takes it along at the latest.
 
 #include <QString>
 #include <QWidget>
