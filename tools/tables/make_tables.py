@@ -80,7 +80,7 @@ def identifier(binding, event):
     words = re.findall(r"[A-Za-z0-9]+", binding.name)
     base = "iCmd" + "".join(w[0].upper() + w[1:] for w in words)
     if binding.action == "m" and event == "up":
-        return base + "Release"
+        return base + "End"
     if binding.action in "rs" and event == "up":
         return base + "Stop"
     if binding.action == "s" and event == "down":
