@@ -107,6 +107,13 @@ QColor ButtonColour(const PanelCommand& command, unsigned variant) {
                                            QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression check(QStringLiteral("\\b(test|check)\\b"),
                                           QRegularExpression::CaseInsensitiveOption);
+    static const std::pair<const char*, QColor> named[] = {
+        {"red", QColor(200, 35, 30)}, {"green", QColor(55, 150, 75)},
+        {"yellow", QColor(230, 200, 40)}, {"white", QColor(215, 218, 214)}};
+    for (const auto& [word, colour] : named)
+        if (command.name.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(word)),
+                                                     QRegularExpression::CaseInsensitiveOption)))
+            return colour;
     if (check.match(command.name).hasMatch())
         return QColor(225, 165, 30);
     if (danger.match(command.name).hasMatch())
@@ -227,7 +234,7 @@ void DrawControl(QPainter& painter, const QRectF& box, const PanelCommand& comma
                           : kind == ControlKind::Knob    ? QSizeF(165, 125)
                           : kind == ControlKind::Rocker  ? QSizeF(110, 110)
                                                          : QSizeF(90, 90);
-    const double scale = std::clamp(std::min(box.width() / extent.width(), box.height() / extent.height()), 0.5, 1.5);
+    const double scale = std::clamp(std::min(box.width() / extent.width(), box.height() / extent.height()), 0.5, 1.8);
     const QPointF centre = box.center();
     switch (kind) {
     case ControlKind::Toggle:
