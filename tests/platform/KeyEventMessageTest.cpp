@@ -2,13 +2,20 @@
 #include "Keyboard.h"
 #include "VirtualKeys.h"
 
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace {
 
+// A keyboard of the test's own: without it every key event would register a lasting default one.
+const QInputDevice& Keyboard() {
+    static const QInputDevice keyboard("test keyboard", 1, QInputDevice::DeviceType::Keyboard);
+    return keyboard;
+}
+
 QKeyEvent XKey(QEvent::Type type, int qtKey, quint32 xKeyCode, Qt::KeyboardModifiers mods = {}, bool repeat = false) {
-    return QKeyEvent(type, qtKey, mods, xKeyCode, 0, 0, QString(), repeat);
+    return QKeyEvent(type, qtKey, mods, xKeyCode, 0, 0, QString(), repeat, 1, &Keyboard());
 }
 
 } // namespace

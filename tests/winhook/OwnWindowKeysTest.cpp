@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QProcess server;
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    if (!xvfb.isEmpty()) {
+    if (!xvfb.isEmpty() && !GTEST_FLAG_GET(list_tests)) {
         // -displayfd: the server picks a free display and writes its number once it accepts clients.
         server.start(xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
         if (server.waitForReadyRead(10000)) displayName = ":" + server.readAllStandardOutput().trimmed();
