@@ -164,7 +164,8 @@ bool TX11KeyboardWatcher::OwnWindowFocused() {
     if (focus == None) return false;
     if (auto known = FOwnWindows.find(focus); known != FOwnWindows.end()) return known->second;
     const bool own = BelongsToThisProcess(focus);
-    if (FOwnWindows.size() > 256) FOwnWindows.clear(); // window ids come back after a while
+    // An id stays with the client that made it, so an answer holds; the bound only caps the memory.
+    if (FOwnWindows.size() > 256) FOwnWindows.clear();
     FOwnWindows[focus] = own;
     return own;
 }
