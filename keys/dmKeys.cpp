@@ -12,11 +12,18 @@ TdmKeys::TdmKeys(TKeyTableSource TableSource)
     LoadKeys();
     LoadVKKeys();
     Fill_EkstraInfo();
+    FPanelTimer = CreateTimer();
+    FPanelTimer->SetInterval(800);
+    FPanelTimer->OnTimer = [this] { PanelTimerTimer(); };
 }
 
 TdmKeys::~TdmKeys() {
+    // The timer goes first: nothing may fire at a half-freed database.
+    FPanelTimer.reset();
+    FPendingKey = nullptr;
     FVKKeys.reset();
     FKeys.reset();
+    FCategories.reset();
 }
 
 QStringList TdmKeys::tableLines(const QString& Name) const {
