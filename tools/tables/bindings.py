@@ -188,7 +188,7 @@ LAlt Num3           | Glance right down                          | m
 LAlt Num7           | Glance left back                           | m
 LAlt Num9           | Glance right back                          | m
 RCtrl T             | Head tracker recenter                      | t
-LWin T              | Head tracker on/off                        | t
+LWin Insert         | Head tracker on/off                        | t
 LShift Num5         | Cockpit view center fast                   | t
 LAlt Num*           | Cockpit zoom in                            | r
 LAlt Num/           | Cockpit zoom out                           | r
@@ -201,8 +201,8 @@ RShift Num7         | Head turn left fast                        | h
 RShift Num9         | Head turn right fast                       | h
 RCtrl Num0          | Cockpit lean forward                       | m
 RShift Num0         | Cockpit lean aside                         | m
-LWin Num+           | Cockpit field of view increase             | h
-LWin Num-           | Cockpit field of view decrease             | h
+LCtrl LWin Num+     | Cockpit field of view increase             | h
+LCtrl LWin Num-     | Cockpit field of view decrease             | h
 """)
 
 plain("View Extended", """
