@@ -8,14 +8,18 @@
 
 namespace {
 
-QImage Decode(const char* name) { return QImage::fromData(LoadResource(name), "PNG"); }
+QImage Decode(const char* name) {
+    return QImage::fromData(LoadResource(name), "PNG");
+}
 
 struct PictureCase {
     const char* name;
     int width, height;
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Picture : public testing::TestWithParam<PictureCase> {};
 
@@ -31,13 +35,13 @@ TEST_P(Picture, DecodesAtItsLayoutSizeOnATransparentGround) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Artwork, Picture,
-                         testing::Values(PictureCase{"BACKGROUND", 533, 300}, PictureCase{"PANEL_VIEW", 661, 372},
-                                         PictureCase{"CLOSE", 32, 32}, PictureCase{"FORM_SIZE", 36, 36},
-                                         PictureCase{"KEY_SHIFT", 81, 48}, PictureCase{"KEY_CTRL", 81, 48},
-                                         PictureCase{"KEY_ALT", 71, 48}, PictureCase{"KEY_WIN", 51, 47},
-                                         PictureCase{"SPLASH", 279, 202}, PictureCase{"ICON_16", 16, 16},
-                                         PictureCase{"ICON_32", 32, 32}, PictureCase{"ICON_48", 48, 48},
-                                         PictureCase{"ICON_256", 256, 256}),
+                         testing::Values(PictureCase{"BACKGROUND", 533, 300},
+                                         PictureCase{"PANEL_VIEW", 661, 372}, PictureCase{"CLOSE", 32, 32},
+                                         PictureCase{"FORM_SIZE", 36, 36}, PictureCase{"KEY_SHIFT", 81, 48},
+                                         PictureCase{"KEY_CTRL", 81, 48}, PictureCase{"KEY_ALT", 71, 48},
+                                         PictureCase{"KEY_WIN", 51, 47}, PictureCase{"SPLASH", 279, 202},
+                                         PictureCase{"ICON_16", 16, 16}, PictureCase{"ICON_32", 32, 32},
+                                         PictureCase{"ICON_48", 48, 48}, PictureCase{"ICON_256", 256, 256}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct CursorCase {
@@ -45,7 +49,9 @@ struct CursorCase {
     int hotX, hotY;
 };
 
-void PrintTo(const CursorCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CursorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Cursor : public testing::TestWithParam<CursorCase> {};
 
@@ -59,8 +65,7 @@ TEST_P(Cursor, IsATwoColourPictureWithMaskAndItsHotSpot) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const QRgb p = pixels.pixel(x, y);
-            if (qAlpha(p) == 0)
-                continue;
+            if (qAlpha(p) == 0) continue;
             ASSERT_EQ(qAlpha(p), 255) << "half-transparent pixel at " << x << "," << y;
             if (qRgb(qRed(p), qGreen(p), qBlue(p)) == qRgb(0, 0, 0))
                 ++black;
@@ -86,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Viewer, Cursor,
                                          CursorCase{"SZOOM_OUT", 9, 10}, CursorCase{"SHELP_CUR", 0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Cursors, CrossHairIsNotCarried) { EXPECT_FALSE(ResourceExists("SKERESZT")); }
+TEST(Cursors, CrossHairIsNotCarried) {
+    EXPECT_FALSE(ResourceExists("SKERESZT"));
+}
 
 } // namespace

@@ -30,8 +30,8 @@ void Fade(QImage& picture, const QColor& tint, double strength, double opacity) 
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb c = line[x];
             const auto mix = [&](int from, int to) { return qRound(from + (to - from) * strength); };
-            line[x] = qRgba(mix(qRed(c), tint.red()), mix(qGreen(c), tint.green()), mix(qBlue(c), tint.blue()),
-                            qRound(qAlpha(c) * opacity));
+            line[x] = qRgba(mix(qRed(c), tint.red()), mix(qGreen(c), tint.green()),
+                            mix(qBlue(c), tint.blue()), qRound(qAlpha(c) * opacity));
         }
     }
 }

@@ -25,7 +25,8 @@ void PaintGloss(QPainter& p, QPointF centre, double radius, int alpha) {
     gloss.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(gloss);
-    p.drawEllipse(QRectF(centre.x() - radius * 0.72, centre.y() - radius * 0.92, radius * 1.44, radius * 1.0));
+    p.drawEllipse(
+        QRectF(centre.x() - radius * 0.72, centre.y() - radius * 0.92, radius * 1.44, radius * 1.0));
 }
 
 } // namespace

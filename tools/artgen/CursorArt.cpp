@@ -342,4 +342,6 @@ const CursorArt kCursors[] = {
 
 } // namespace
 
-std::span<const CursorArt> AllCursors() { return kCursors; }
+std::span<const CursorArt> AllCursors() {
+    return kCursors;
+}

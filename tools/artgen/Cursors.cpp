@@ -10,13 +10,21 @@ QImage MakeCursor(const CursorArt& art) {
     for (int y = 0; y < kSize; ++y) {
         const char* row = art.rows[y];
         if (std::strlen(row) != kSize)
-            throw std::invalid_argument(std::string(art.name) + ": row " + std::to_string(y) + " is not 32 wide");
+            throw std::invalid_argument(std::string(art.name) + ": row " + std::to_string(y) +
+                                        " is not 32 wide");
         for (int x = 0; x < kSize; ++x) {
             switch (row[x]) {
-            case '#': cursor.setPixel(x, y, qRgba(0, 0, 0, 255)); break;
-            case '.': cursor.setPixel(x, y, qRgba(255, 255, 255, 255)); break;
-            case ' ': cursor.setPixel(x, y, qRgba(0, 0, 0, 0)); break;
-            default: throw std::invalid_argument(std::string(art.name) + ": unknown pixel '" + row[x] + "'");
+            case '#':
+                cursor.setPixel(x, y, qRgba(0, 0, 0, 255));
+                break;
+            case '.':
+                cursor.setPixel(x, y, qRgba(255, 255, 255, 255));
+                break;
+            case ' ':
+                cursor.setPixel(x, y, qRgba(0, 0, 0, 0));
+                break;
+            default:
+                throw std::invalid_argument(std::string(art.name) + ": unknown pixel '" + row[x] + "'");
             }
         }
     }

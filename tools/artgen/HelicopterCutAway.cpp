@@ -73,12 +73,15 @@ void PaintCockpit(QPainter& p) {
     // armoured seat and pilot
     Part(p, Rounded(QRectF(354, 262, 24, 80), 6), QColor(90, 100, 110, 220), 1.6);
     Part(p, Rounded(QRectF(318, 318, 56, 20), 6), QColor(90, 100, 110, 220), 1.6);
-    Part(p, [] {
-        QPainterPath body;
-        body.addEllipse(QPointF(338, 256), 15, 17); // helmet
-        body.addRoundedRect(QRectF(326, 270, 30, 50), 10, 10);
-        return body.simplified();
-    }(), QColor(120, 134, 96, 230), 1.6);
+    Part(
+        p,
+        [] {
+            QPainterPath body;
+            body.addEllipse(QPointF(338, 256), 15, 17); // helmet
+            body.addRoundedRect(QRectF(326, 270, 30, 50), 10, 10);
+            return body.simplified();
+        }(),
+        QColor(120, 134, 96, 230), 1.6);
     p.setPen(Ink(3));
     p.drawLine(QPointF(300, 336), QPointF(312, 300)); // cyclic stick
     Part(p, Rounded(QRectF(306, 294, 10, 12), 3), QColor(40, 40, 40), 1.2);
@@ -137,7 +140,7 @@ void PaintCallouts(QPainter& p) {
         const char* name;
     };
     const Callout callouts[] = {
-        {{170, 320}, {130, 250}, "AVIONICS"},  {{340, 262}, {300, 176}, "COCKPIT"},
+        {{170, 320}, {130, 250}, "AVIONICS"},   {{340, 262}, {300, 176}, "COCKPIT"},
         {{300, 358}, {330, 430}, "AMMUNITION"}, {{496, 340}, {456, 430}, "FUEL"},
         {{540, 266}, {430, 210}, "ENGINE"},     {{586, 236}, {676, 208}, "GEARBOX"},
         {{820, 292}, {800, 240}, "TAIL DRIVE"},

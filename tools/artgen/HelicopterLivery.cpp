@@ -224,13 +224,13 @@ void PaintLivery(QPainter& painter, double outlineWidth) {
     FillPart(painter, EngineNacelle(), VerticalShade(250, 302, kSkinLight, kSkin, kSkinDark), outline);
     FillPart(painter, EngineIntake(), QColor(26, 28, 30), outline);
     FillPart(painter, Exhaust(), metal, outline);
-    
+
     FillPart(painter, Stabiliser(), VerticalShade(290, 312, kSkinLight, kSkin, kSkinDark), outline);
 
     FillPart(painter, WingtipMissile(), QColor(226, 228, 222), outline);
     FillPart(painter, StubWing(), VerticalShade(306, 348, kSkinLight, kSkin, kSkinDark), outline);
-    FillPart(painter, RocketPod(), VerticalShade(350, 386, QColor(132, 140, 112), QColor(92, 100, 76),
-                                                 QColor(56, 62, 46)),
+    FillPart(painter, RocketPod(),
+             VerticalShade(350, 386, QColor(132, 140, 112), QColor(92, 100, 76), QColor(56, 62, 46)),
              outline);
     painter.setPen(QPen(kOutline, outlineWidth * 0.7));
     for (double x : {460.0, 570.0})

@@ -38,7 +38,7 @@ QPainterPath TailFin() {
     p.lineTo(912, 176);
     p.cubicTo(918, 162, 948, 156, 962, 164);
     p.lineTo(956, 318);
-    p.lineTo(962, 364);                      // ventral fin
+    p.lineTo(962, 364); // ventral fin
     p.cubicTo(950, 370, 934, 368, 926, 362);
     p.lineTo(904, 322);
     p.closeSubpath();
@@ -183,16 +183,18 @@ QPainterPath EngineNacelle() {
 }
 
 QRectF Bounds() {
-    return Solid().boundingRect().adjusted(-8, -20, 8, 4).united(
-        QRectF(kTailRotorHub.x() - kTailRotorRadius, kTailRotorHub.y() - kTailRotorRadius,
-               2 * kTailRotorRadius, 2 * kTailRotorRadius));
+    return Solid()
+        .boundingRect()
+        .adjusted(-8, -20, 8, 4)
+        .united(QRectF(kTailRotorHub.x() - kTailRotorRadius, kTailRotorHub.y() - kTailRotorRadius,
+                       2 * kTailRotorRadius, 2 * kTailRotorRadius));
 }
 
 QPainterPath Solid() {
     QPainterPath all = Fuselage();
-    for (const QPainterPath& part : {Canopy(), TailFin(), Stabiliser(), StubWing(), RocketPod(),
-                                     WingtipMissile(), Skids(), ChinGun(), NoseSensor(), RotorMast(),
-                                     MainBlades(), Exhaust()})
+    for (const QPainterPath& part :
+         {Canopy(), TailFin(), Stabiliser(), StubWing(), RocketPod(), WingtipMissile(), Skids(), ChinGun(),
+          NoseSensor(), RotorMast(), MainBlades(), Exhaust()})
         all = all.united(part);
     return all;
 }

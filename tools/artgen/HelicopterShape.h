@@ -12,19 +12,19 @@ namespace heli {
 
 inline constexpr QSizeF kDesignSize{1000, 560};
 
-QPainterPath Fuselage();     // nose, cabin, engine deck and tail boom in one outline
-QPainterPath Canopy();       // the single-seat bubble
-QPainterPath TailFin();      // swept fin with its ventral part
-QPainterPath Stabiliser();   // horizontal tail plane
-QPainterPath StubWing();     // the near stub wing, seen edge-on
-QPainterPath RocketPod();    // pod under the near wing
+QPainterPath Fuselage();       // nose, cabin, engine deck and tail boom in one outline
+QPainterPath Canopy();         // the single-seat bubble
+QPainterPath TailFin();        // swept fin with its ventral part
+QPainterPath Stabiliser();     // horizontal tail plane
+QPainterPath StubWing();       // the near stub wing, seen edge-on
+QPainterPath RocketPod();      // pod under the near wing
 QPainterPath WingtipMissile(); // missile on the wing-tip rail
-QPainterPath Skids();        // landing skids with their struts
-QPainterPath ChinGun();      // turret and barrel under the cockpit
-QPainterPath NoseSensor();   // sighting ball at the nose
-QPainterPath RotorMast();    // mast and hub
-QPainterPath MainBlades();   // the two blades seen from the side
-QPainterPath EngineNacelle(); // side bulge of the turbine
+QPainterPath Skids();          // landing skids with their struts
+QPainterPath ChinGun();        // turret and barrel under the cockpit
+QPainterPath NoseSensor();     // sighting ball at the nose
+QPainterPath RotorMast();      // mast and hub
+QPainterPath MainBlades();     // the two blades seen from the side
+QPainterPath EngineNacelle();  // side bulge of the turbine
 QPainterPath EngineIntake();
 QPainterPath Exhaust();
 

@@ -50,19 +50,19 @@ void PaintKeyCap(QPainter& p) {
 
 // At 16 and 32 pixels even the thickened silhouette blurs into a bar; this one is laid out on the
 // 16-pixel grid so that rotor, body, boom, fin and skid each get whole pixels.
-void PaintTinyHelicopter(QPainter& p, int size) {
+void PaintTinyHelicopter(QPainter& p) {
     p.save();
-    p.scale(size / 16.0, size / 16.0);
+    p.scale(256 / 16.0, 256 / 16.0);
     const QColor white(250, 252, 255);
     const auto line = [&](QPointF a, QPointF b, double width) {
         p.setPen(QPen(white, width, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(a, b);
     };
     line({1.5, 4.5}, {14.5, 4.5}, 1);  // rotor
-    line({8, 4.5}, {8, 6.5}, 1);        // mast
-    line({9, 7.8}, {14, 7.2}, 1.3);     // boom
-    line({13.5, 5.4}, {13.5, 9}, 1.2);  // fin
-    line({3, 11.5}, {11, 11.5}, 1);     // skid
+    line({8, 4.5}, {8, 6.5}, 1);       // mast
+    line({9, 7.8}, {14, 7.2}, 1.3);    // boom
+    line({13.5, 5.4}, {13.5, 9}, 1.2); // fin
+    line({3, 11.5}, {11, 11.5}, 1);    // skid
     line({5, 9.5}, {5, 11.5}, 1);
     line({9, 9.5}, {9, 11.5}, 1);
     p.setPen(Qt::NoPen);
@@ -81,22 +81,20 @@ void PaintTinyHelicopter(QPainter& p, int size) {
 } // namespace
 
 QImage MakeIcon(int size) {
-    // Below 64 pixels the livery turns to mud; a white silhouette keeps the shape.
-    const bool small = size < 64;
     QImage canvas = art::NewCanvas({size, size});
     QPainter p;
     art::BeginSmooth(p, canvas);
     p.scale(size / 256.0, size / 256.0);
+    // Below 64 pixels the livery turns to mud; a white silhouette keeps the shape.
+    const bool small = size < 64;
     PaintBadge(p, small);
+
     p.save();
     QPainterPath badge;
     badge.addEllipse(QPointF(128, 128), 119, 119);
     p.setClipPath(badge);
     if (size <= 32) {
-        p.restore();
-        p.save();
-        p.resetTransform();
-        PaintTinyHelicopter(p, size);
+        PaintTinyHelicopter(p);
     } else if (small) {
         const QRectF target(-4, 46, 264, 150);
         art::FitDesign(p, heli::Bounds(), target);
@@ -107,7 +105,7 @@ QImage MakeIcon(int size) {
         heli::PaintLivery(p, 5);
     }
     p.restore();
-    if (size >= 48)
-        PaintKeyCap(p);
+
+    if (size >= 48) PaintKeyCap(p);
     return canvas;
 }

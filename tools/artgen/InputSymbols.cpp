@@ -8,7 +8,9 @@ namespace {
 
 const QColor kInk{16, 28, 70};
 
-QPen Outline(double width = 2.4) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Outline(double width = 2.4) {
+    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 QLinearGradient Shade(double top, double bottom, const QColor& light, const QColor& dark) {
     QLinearGradient g(0, top, 0, bottom);
@@ -52,7 +54,7 @@ void PaintJoystick(QPainter& p) {
     p.drawPath(grip);
     p.setPen(Outline(1.6));
     p.setBrush(QColor(255, 190, 60));
-    p.drawEllipse(QPointF(55, 12), 4.5, 4.5);       // hat switch
+    p.drawEllipse(QPointF(55, 12), 4.5, 4.5); // hat switch
     p.setBrush(QColor(220, 40, 36));
     p.drawRoundedRect(QRectF(34, 20, 7, 13), 3, 3); // trigger
     p.setPen(QPen(QColor(255, 255, 255, 90), 2.4, Qt::SolidLine, Qt::RoundCap));

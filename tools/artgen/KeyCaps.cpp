@@ -101,8 +101,8 @@ QImage MakeWindowKeyCap() {
             const double w = (frame.width() - 3 * gap) / 2, h = (frame.height() - 3 * gap) / 2;
             for (int row = 0; row < 2; ++row)
                 for (int col = 0; col < 2; ++col)
-                    panes.addRect(QRectF(frame.left() + gap + col * (w + gap), frame.top() + gap + row * (h + gap),
-                                         w, h));
+                    panes.addRect(QRectF(frame.left() + gap + col * (w + gap),
+                                         frame.top() + gap + row * (h + gap), w, h));
             return window.subtracted(panes);
         },
         0.2);

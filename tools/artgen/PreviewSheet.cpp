@@ -16,8 +16,7 @@ QFont PixelFont(const char* family, int pixels, bool bold = false) {
 void DrawPicture(QPainter& p, const QHash<QString, QImage>& pictures, const QString& name, QPointF at,
                  double scale = 1) {
     const QImage image = pictures.value(name);
-    if (image.isNull())
-        return;
+    if (image.isNull()) return;
     p.drawImage(QRectF(at, image.size() * scale), image);
 }
 

@@ -11,8 +11,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <cstdio>
 #include <functional>
@@ -31,24 +31,33 @@ std::vector<Output> AllOutputs() {
         {"pictures/PANEL_VIEW.png", MakePanelView},
         {"pictures/CLOSE.png", MakeCloseButton},
         {"pictures/FORM_SIZE.png", MakeGaugeButton},
-        {"pictures/KEY_SHIFT.png", [] { return MakeLabelledKeyCap({81, 48}, "Shift"); }},
-        {"pictures/KEY_CTRL.png", [] { return MakeLabelledKeyCap({81, 48}, "Ctrl"); }},
-        {"pictures/KEY_ALT.png", [] { return MakeLabelledKeyCap({71, 48}, "Alt"); }},
+        {"pictures/KEY_SHIFT.png",
+         [] {
+             return MakeLabelledKeyCap({81, 48}, "Shift");
+         }},
+        {"pictures/KEY_CTRL.png",
+         [] {
+             return MakeLabelledKeyCap({81, 48}, "Ctrl");
+         }},
+        {"pictures/KEY_ALT.png",
+         [] {
+             return MakeLabelledKeyCap({71, 48}, "Alt");
+         }},
         {"pictures/KEY_WIN.png", MakeWindowKeyCap},
         {"pictures/SPLASH.png", MakeSplashPicture},
     };
     for (int size : {16, 32, 48, 256})
         outputs.push_back({QStringLiteral("icon/ICON_%1.png").arg(size), [size] { return MakeIcon(size); }});
     for (const CursorArt& cursor : AllCursors())
-        outputs.push_back({QStringLiteral("cursors/%1.png").arg(cursor.name), [&cursor] { return MakeCursor(cursor); }});
+        outputs.push_back(
+            {QStringLiteral("cursors/%1.png").arg(cursor.name), [&cursor] { return MakeCursor(cursor); }});
     return outputs;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.size() > 3) {
