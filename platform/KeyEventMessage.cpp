@@ -81,8 +81,8 @@ std::optional<TKeyEventMessage> KeyEventMessage(const QKeyEvent& event, HWND hwn
     if (fromXServer && event.nativeScanCode() > 0 && event.nativeScanCode() < 256) {
         // Only the keypad's keys depend on Num Lock; Qt tells it by naming a digit or the point.
         const int qtKey = event.key();
-        const bool numLock = (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || qtKey == Qt::Key_Period ||
-                             qtKey == Qt::Key_Comma;
+        const bool numLock =
+            (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || qtKey == Qt::Key_Period || qtKey == Qt::Key_Comma;
         key = PhysicalKeyOfXKeyCode(quint8(event.nativeScanCode()), numLock);
     }
     if (!key) key = KeyOfQtKey(event);

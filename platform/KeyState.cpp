@@ -61,17 +61,29 @@ qint16 TKeyStateTable::Query(quint16 vk) {
     return qint16((old & Down ? 0x8000 : 0) | (old & PressedSinceQuery ? 1 : 0));
 }
 
-bool TKeyStateTable::IsDown(quint16 vk) const { return vk <= 255 && (FKeys[vk].load() & Down); }
+bool TKeyStateTable::IsDown(quint16 vk) const {
+    return vk <= 255 && (FKeys[vk].load() & Down);
+}
 
-bool TKeyStateTable::IsToggled(quint16 vk) const { return vk <= 255 && (FKeys[vk].load() & Toggled); }
+bool TKeyStateTable::IsToggled(quint16 vk) const {
+    return vk <= 255 && (FKeys[vk].load() & Toggled);
+}
 
-qint16 GetAsyncKeyState(int vk) { return vk < 0 || vk > 255 ? 0 : KeyStateTable().Query(quint16(vk)); }
+qint16 GetAsyncKeyState(int vk) {
+    return vk < 0 || vk > 255 ? 0 : KeyStateTable().Query(quint16(vk));
+}
 
-void NoteKeyDown(quint16 vk) { KeyStateTable().KeyDown(vk); }
+void NoteKeyDown(quint16 vk) {
+    KeyStateTable().KeyDown(vk);
+}
 
-void NoteKeyUp(quint16 vk) { KeyStateTable().KeyUp(vk); }
+void NoteKeyUp(quint16 vk) {
+    KeyStateTable().KeyUp(vk);
+}
 
-TKeyStateTable& KeyStateTable() { return *current.load(); }
+TKeyStateTable& KeyStateTable() {
+    return *current.load();
+}
 
 TKeyStateTable* SetKeyStateTable(TKeyStateTable* table) {
     return current.exchange(table ? table : &programTable);

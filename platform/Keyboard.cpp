@@ -13,18 +13,27 @@ namespace {
 
 constexpr unsigned ExtendedPrefix = 0xE000;
 
-bool IsDown(const quint8* keyState, quint16 vk) { return keyState[vk] & 0x80; }
+bool IsDown(const quint8* keyState, quint16 vk) {
+    return keyState[vk] & 0x80;
+}
 
 // What Ctrl makes of a key: the control characters of the letters and of [ \ ], line feed for Enter
 // and delete for Backspace; other keys type nothing with Ctrl.
 char ControlCharacter(quint16 vk, char normal) {
     if (vk >= 'A' && vk <= 'Z') return char(vk - 'A' + 1);
     switch (vk) {
-    case VK_OEM_4: case VK_OEM_5: case VK_OEM_6: return char(normal - 0x40);
-    case VK_RETURN: return '\n';
-    case VK_BACK: return '\x7f';
-    case VK_SPACE: return ' ';
-    default: return 0;
+    case VK_OEM_4:
+    case VK_OEM_5:
+    case VK_OEM_6:
+        return char(normal - 0x40);
+    case VK_RETURN:
+        return '\n';
+    case VK_BACK:
+        return '\x7f';
+    case VK_SPACE:
+        return ' ';
+    default:
+        return 0;
     }
 }
 
@@ -32,10 +41,14 @@ char ControlCharacter(quint16 vk, char normal) {
 quint16 ControlKeyOf(char ch) {
     if (ch >= 1 && ch <= 26) return quint16('A' + ch - 1);
     switch (ch) {
-    case '\x1c': return VK_OEM_5;
-    case '\x1d': return VK_OEM_6;
-    case '\x7f': return VK_BACK;
-    default: return 0;
+    case '\x1c':
+        return VK_OEM_5;
+    case '\x1d':
+        return VK_OEM_6;
+    case '\x7f':
+        return VK_BACK;
+    default:
+        return 0;
     }
 }
 
@@ -88,7 +101,8 @@ bool GetKeyboardState(quint8* keyState) {
     if (!keyState) return false;
     const TKeyStateTable& table = KeyStateTable();
     for (int vk = 0; vk < 256; ++vk)
-        keyState[vk] = quint8((table.IsDown(quint16(vk)) ? 0x80 : 0) | (table.IsToggled(quint16(vk)) ? 1 : 0));
+        keyState[vk] =
+            quint8((table.IsDown(quint16(vk)) ? 0x80 : 0) | (table.IsToggled(quint16(vk)) ? 1 : 0));
     return true;
 }
 
@@ -106,7 +120,9 @@ bool UnloadKeyboardLayout(HKL layout) {
     return loaded > 0;
 }
 
-int LoadedKeyboardLayouts() { return loadedLayouts.load(); }
+int LoadedKeyboardLayouts() {
+    return loadedLayouts.load();
+}
 
 LPARAM KeystrokeData(const TKeystroke& k) {
     quint32 data = k.RepeatCount | quint32(k.ScanCode) << 16 | quint32(k.Extended) << 24 |

@@ -13,10 +13,17 @@ bool down[256] = {};
 // Messages carry the generic modifier; the low-level hook tells the side.
 WPARAM MessageKey(DWORD vk) {
     switch (vk) {
-    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
-    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
-    case VK_LMENU: case VK_RMENU: return VK_MENU;
-    default: return vk;
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+        return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+        return VK_CONTROL;
+    case VK_LMENU:
+    case VK_RMENU:
+        return VK_MENU;
+    default:
+        return vk;
     }
 }
 
@@ -37,8 +44,9 @@ LRESULT CALLBACK LowLevelKeyboard(int code, WPARAM message, LPARAM data) {
         const bool wasDown = down[vk];
         down[vk] = press;
         if (press && !OwnWindowFocused()) {
-            const LPARAM keyData = LPARAM(1 | (key->scanCode & 0xFF) << 16 | (key->flags & LLKHF_EXTENDED ? 1u << 24 : 0) |
-                                          (wasDown ? 1u << 30 : 0));
+            const LPARAM keyData =
+                LPARAM(1 | (key->scanCode & 0xFF) << 16 | (key->flags & LLKHF_EXTENDED ? 1u << 24 : 0) |
+                       (wasDown ? 1u << 30 : 0));
             PostMessageW(target, WM_KEYDOWN, MessageKey(vk), keyData);
         }
     }

@@ -67,7 +67,8 @@ std::unique_ptr<TX11KeyboardWatcher> TX11KeyboardWatcher::Start(HWND window) {
     XIEventMask mask = {XIAllMasterDevices, int(sizeof maskBits), maskBits};
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
     if (xkbEvent >= 0) {
-        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbModifierLockMask, XkbModifierLockMask);
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbModifierLockMask,
+                              XkbModifierLockMask);
         watcher->FNumLock = watcher->NumLockOn();
     }
     XSync(display, False);
@@ -140,8 +141,7 @@ void TX11KeyboardWatcher::HandlePendingEvents() {
             const quint8 keyCode = quint8(raw->detail);
             if (cookie->evtype == XI_RawKeyPress) {
                 FKeys.Press(keyCode, FNumLock, OwnWindowFocused(), NowMs());
-            }
-            else if (cookie->evtype == XI_RawKeyRelease) {
+            } else if (cookie->evtype == XI_RawKeyRelease) {
                 FKeys.Release(keyCode);
             }
         }
@@ -179,7 +179,8 @@ bool TX11KeyboardWatcher::BelongsToThisProcess(unsigned long window) {
         if (XGetWindowProperty(FDisplay, window, FPidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
                                &after, &data) == Success &&
             data) {
-            const bool ours = format == 32 && items == 1 && *reinterpret_cast<unsigned long*>(data) == unsigned(getpid());
+            const bool ours =
+                format == 32 && items == 1 && *reinterpret_cast<unsigned long*>(data) == unsigned(getpid());
             XFree(data);
             return ours;
         }

@@ -64,7 +64,8 @@ protected:
 
     static std::vector<TSeen> Seen(const std::vector<MSG>& messages) {
         std::vector<TSeen> seen;
-        for (const MSG& m : messages) seen.push_back({m.message, m.wParam});
+        for (const MSG& m : messages)
+            seen.push_back({m.message, m.wParam});
         return seen;
     }
 

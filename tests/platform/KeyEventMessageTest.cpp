@@ -14,7 +14,8 @@ const QInputDevice& Keyboard() {
     return keyboard;
 }
 
-QKeyEvent XKey(QEvent::Type type, int qtKey, quint32 xKeyCode, Qt::KeyboardModifiers mods = {}, bool repeat = false) {
+QKeyEvent XKey(QEvent::Type type, int qtKey, quint32 xKeyCode, Qt::KeyboardModifiers mods = {},
+               bool repeat = false) {
     return QKeyEvent(type, qtKey, mods, xKeyCode, 0, 0, QString(), repeat, 1, &Keyboard());
 }
 
@@ -41,7 +42,8 @@ TEST(KeyEventMessage, TakesTheKeyFromTheXKeyCode) {
         {Qt::Key_PageDown, 0, {}, VK_NEXT, VK_NEXT, 0x51}, // no key code: the Qt key decides
     };
     for (const Case& c : cases) {
-        std::optional<TKeyEventMessage> m = KeyEventMessage(XKey(QEvent::KeyPress, c.QtKey, c.XKeyCode, c.Mods), nullptr, true);
+        std::optional<TKeyEventMessage> m =
+            KeyEventMessage(XKey(QEvent::KeyPress, c.QtKey, c.XKeyCode, c.Mods), nullptr, true);
         ASSERT_TRUE(m) << c.XKeyCode;
         EXPECT_EQ(m->Msg.message, c.Message) << c.XKeyCode;
         EXPECT_EQ(m->Msg.wParam, c.VK) << c.XKeyCode;
@@ -51,7 +53,8 @@ TEST(KeyEventMessage, TakesTheKeyFromTheXKeyCode) {
 }
 
 TEST(KeyEventMessage, LeavesTheKeyCodeAloneOffX11) {
-    std::optional<TKeyEventMessage> m = KeyEventMessage(XKey(QEvent::KeyPress, Qt::Key_Shift, 62), nullptr, false);
+    std::optional<TKeyEventMessage> m =
+        KeyEventMessage(XKey(QEvent::KeyPress, Qt::Key_Shift, 62), nullptr, false);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->Key.SidedVK, VK_LSHIFT);
 }
@@ -65,8 +68,8 @@ TEST(KeyEventMessage, GivesAutoRepeatAsKeyDownsThatFoundTheKeyDown) {
 }
 
 TEST(KeyEventMessage, CtrlAltIsNoSystemKey) {
-    std::optional<TKeyEventMessage> m =
-        KeyEventMessage(XKey(QEvent::KeyPress, Qt::Key_Z, 52, Qt::ControlModifier | Qt::AltModifier), nullptr, true);
+    std::optional<TKeyEventMessage> m = KeyEventMessage(
+        XKey(QEvent::KeyPress, Qt::Key_Z, 52, Qt::ControlModifier | Qt::AltModifier), nullptr, true);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->Msg.message, WM_KEYDOWN);
 }

@@ -1,5 +1,5 @@
-#include "Keyboard.h"
 #include "KeyboardLayout.h"
+#include "Keyboard.h"
 #include "VirtualKeys.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +23,7 @@ TEST_P(XKeyCodes, GiveTheKeyWithItsSide) {
     EXPECT_EQ(*key, c.Key);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Evdev, XKeyCodes, ::testing::Values(
     //        X  Num Lock  VK           sided VK     scan  extended
     XKeyCase{ 50, false, {VK_SHIFT,   VK_LSHIFT,   0x2A, false}},
@@ -46,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Evdev, XKeyCodes, ::testing::Values(
     XKeyCase{ 77, false, {VK_NUMLOCK, VK_NUMLOCK,  0x45, true}},
     XKeyCase{127, false, {VK_PAUSE,   VK_PAUSE,    0x45, false}},
     XKeyCase{ 48, false, {VK_OEM_7,   VK_OEM_7,    0x28, false}}));
+// clang-format on
 
 TEST(XKeyCodesOfAKeyboard, CoverAll104KeysOnceEach) {
     std::set<quint16> sidedKeys;
@@ -60,11 +62,13 @@ TEST(XKeyCodesOfAKeyboard, CoverAll104KeysOnceEach) {
         }
     }
     EXPECT_EQ(keys, 104);
-    for (quint16 vk : {VK_ESCAPE, VK_BACK, VK_TAB, VK_SPACE, VK_CAPITAL, VK_SNAPSHOT, VK_SCROLL, VK_APPS,
-                       VK_OEM_1, VK_OEM_PLUS, VK_OEM_COMMA, VK_OEM_MINUS, VK_OEM_PERIOD, VK_OEM_2, VK_OEM_3,
-                       VK_OEM_4, VK_OEM_5, VK_OEM_6, VK_OEM_7, VK_F1, VK_F12, VK_NUMPAD0, VK_DIVIDE,
-                       VK_MULTIPLY, VK_SUBTRACT, VK_ADD, VK_DECIMAL, VK_INSERT, VK_DELETE, VK_END, VK_UP,
-                       VK_LEFT, VK_DOWN, VK_RIGHT, quint16('A'), quint16('0'), quint16('9')})
+    for (quint16 vk :
+         {VK_ESCAPE,    VK_BACK,     VK_TAB,      VK_SPACE,     VK_CAPITAL,   VK_SNAPSHOT,   VK_SCROLL,
+          VK_APPS,      VK_OEM_1,    VK_OEM_PLUS, VK_OEM_COMMA, VK_OEM_MINUS, VK_OEM_PERIOD, VK_OEM_2,
+          VK_OEM_3,     VK_OEM_4,    VK_OEM_5,    VK_OEM_6,     VK_OEM_7,     VK_F1,         VK_F12,
+          VK_NUMPAD0,   VK_DIVIDE,   VK_MULTIPLY, VK_SUBTRACT,  VK_ADD,       VK_DECIMAL,    VK_INSERT,
+          VK_DELETE,    VK_END,      VK_UP,       VK_LEFT,      VK_DOWN,      VK_RIGHT,      quint16('A'),
+          quint16('0'), quint16('9')})
         EXPECT_TRUE(sidedKeys.count(vk)) << "virtual key " << vk;
 }
 
@@ -78,7 +82,8 @@ TEST(XKeyCodesOfAKeyboard, AgreeWithTheScanCodes) {
 }
 
 TEST(XKeyCodesOfAKeyboard, UnknownCodesGiveNoKey) {
-    for (quint8 code : {0, 8, 94, 255}) EXPECT_FALSE(PhysicalKeyOfXKeyCode(code, true)) << int(code);
+    for (quint8 code : {0, 8, 94, 255})
+        EXPECT_FALSE(PhysicalKeyOfXKeyCode(code, true)) << int(code);
 }
 
 TEST(MapVirtualKey, TranslatesBetweenKeysAndScanCodes) {
@@ -86,15 +91,24 @@ TEST(MapVirtualKey, TranslatesBetweenKeysAndScanCodes) {
         unsigned Code, Type, Expected;
     };
     const Case cases[] = {
-        {VK_SHIFT, MAPVK_VK_TO_VSC, 0x2A},     {VK_RSHIFT, MAPVK_VK_TO_VSC, 0x36},
-        {VK_RCONTROL, MAPVK_VK_TO_VSC, 0x1D},  {VK_NEXT, MAPVK_VK_TO_VSC, 0x51},
-        {'Z', MAPVK_VK_TO_VSC, 0x2C},          {VK_NUMPAD5, MAPVK_VK_TO_VSC, 0x4C},
-        {VK_CLEAR, MAPVK_VK_TO_VSC, 0x4C},     {0x07, MAPVK_VK_TO_VSC, 0},
-        {0x36, MAPVK_VSC_TO_VK, VK_SHIFT},     {0x36, MAPVK_VSC_TO_VK_EX, VK_RSHIFT},
-        {0xE01D, MAPVK_VSC_TO_VK_EX, VK_RCONTROL}, {0xE038, MAPVK_VSC_TO_VK, VK_MENU},
-        {0x4C, MAPVK_VSC_TO_VK, VK_CLEAR},     {0xE051, MAPVK_VSC_TO_VK, VK_NEXT},
-        {0x1251, MAPVK_VSC_TO_VK, 0},          {'Z', MAPVK_VK_TO_CHAR, 'Z'},
-        {VK_OEM_2, MAPVK_VK_TO_CHAR, '/'},     {VK_F1, MAPVK_VK_TO_CHAR, 0},
+        {VK_SHIFT, MAPVK_VK_TO_VSC, 0x2A},
+        {VK_RSHIFT, MAPVK_VK_TO_VSC, 0x36},
+        {VK_RCONTROL, MAPVK_VK_TO_VSC, 0x1D},
+        {VK_NEXT, MAPVK_VK_TO_VSC, 0x51},
+        {'Z', MAPVK_VK_TO_VSC, 0x2C},
+        {VK_NUMPAD5, MAPVK_VK_TO_VSC, 0x4C},
+        {VK_CLEAR, MAPVK_VK_TO_VSC, 0x4C},
+        {0x07, MAPVK_VK_TO_VSC, 0},
+        {0x36, MAPVK_VSC_TO_VK, VK_SHIFT},
+        {0x36, MAPVK_VSC_TO_VK_EX, VK_RSHIFT},
+        {0xE01D, MAPVK_VSC_TO_VK_EX, VK_RCONTROL},
+        {0xE038, MAPVK_VSC_TO_VK, VK_MENU},
+        {0x4C, MAPVK_VSC_TO_VK, VK_CLEAR},
+        {0xE051, MAPVK_VSC_TO_VK, VK_NEXT},
+        {0x1251, MAPVK_VSC_TO_VK, 0},
+        {'Z', MAPVK_VK_TO_CHAR, 'Z'},
+        {VK_OEM_2, MAPVK_VK_TO_CHAR, '/'},
+        {VK_F1, MAPVK_VK_TO_CHAR, 0},
         {'Z', 7, 0},
     };
     for (const Case& c : cases)
@@ -105,7 +119,8 @@ namespace {
 
 QString Typed(quint16 vk, const std::vector<quint16>& held = {}, bool capsLock = false) {
     quint8 state[256] = {};
-    for (quint16 key : held) state[key] = 0x80;
+    for (quint16 key : held)
+        state[key] = 0x80;
     if (capsLock) state[VK_CAPITAL] = 1;
     char buffer[2] = {};
     int n = ToAscii(vk, MapVirtualKey(vk, MAPVK_VK_TO_VSC), state, buffer, 0);
@@ -145,7 +160,8 @@ TEST(ToAscii, TypesTheCharacterOfTheKeyWithTheModifiersHeld) {
         {'C', {VK_MENU}, false, "c"},
         {0x1FF, {}, false, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(Typed(c.VK, c.Held, c.CapsLock), c.Expected) << "vk " << c.VK;
+    for (const Case& c : cases)
+        EXPECT_EQ(Typed(c.VK, c.Held, c.CapsLock), c.Expected) << "vk " << c.VK;
 }
 
 TEST(VkKeyScan, GivesTheKeyAndShiftOfACharacter) {
@@ -154,18 +170,20 @@ TEST(VkKeyScan, GivesTheKeyAndShiftOfACharacter) {
         qint16 Expected;
     };
     const Case cases[] = {
-        {'z', 0x5A},   {'Z', 0x15A},  {'=', 0xBB},  {'\\', 0xDC}, {'\'', 0xDE},  {'!', 0x131},
-        {'*', 0x138},  {'5', 0x35},   {' ', 0x20},  {'\r', 0x0D}, {'\x1b', 0x1B}, {'\x01', 0x241},
-        {'\n', 0x24A}, {'\x7f', 0x208}, {'\0', -1},    {'\xe9', -1},
+        {'z', 0x5A},   {'Z', 0x15A},    {'=', 0xBB}, {'\\', 0xDC}, {'\'', 0xDE},   {'!', 0x131},
+        {'*', 0x138},  {'5', 0x35},     {' ', 0x20}, {'\r', 0x0D}, {'\x1b', 0x1B}, {'\x01', 0x241},
+        {'\n', 0x24A}, {'\x7f', 0x208}, {'\0', -1},  {'\xe9', -1},
     };
-    for (const Case& c : cases) EXPECT_EQ(VkKeyScan(c.Ch), c.Expected) << "char " << int(c.Ch);
+    for (const Case& c : cases)
+        EXPECT_EQ(VkKeyScan(c.Ch), c.Expected) << "char " << int(c.Ch);
 }
 
 TEST(VkKeyScan, AndToAsciiRoundTripEveryPrintableCharacter) {
     for (char ch = 0x20; ch < 0x7F; ++ch) {
         qint16 key = VkKeyScan(ch);
         ASSERT_NE(key, -1) << ch;
-        const std::vector<quint16> shift = key & 0x100 ? std::vector<quint16>{VK_SHIFT} : std::vector<quint16>{};
+        const std::vector<quint16> shift =
+            key & 0x100 ? std::vector<quint16>{VK_SHIFT} : std::vector<quint16>{};
         EXPECT_EQ(Typed(quint16(key & 0xFF), shift), QString(QChar(ch)));
     }
 }

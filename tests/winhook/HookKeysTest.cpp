@@ -52,8 +52,9 @@ TEST_F(HookKeys, PostsAKeyDownForEveryPressInAnotherApplication) {
     Keys.Release(XZ);
     Keys.Press(XShiftR, false, false, 10);
     Keys.Press(XF10, false, false, 20);
-    EXPECT_EQ(Posted, (std::vector<TPosted>{
-                          {'Z', 0x2C, false, false}, {VK_SHIFT, 0x36, false, false}, {VK_F10, 0x44, false, false}}));
+    EXPECT_EQ(Posted,
+              (std::vector<TPosted>{
+                  {'Z', 0x2C, false, false}, {VK_SHIFT, 0x36, false, false}, {VK_F10, 0x44, false, false}}));
 }
 
 TEST_F(HookKeys, KeepsTheKeyStateOfEachSide) {
@@ -89,7 +90,8 @@ TEST_F(HookKeys, TakesAReleaseReportedTwiceOnce) {
 TEST_F(HookKeys, ReadsTheKeypadWithTheNumLockOfTheMomentAndReleasesWhatWentDown) {
     Keys.Press(XKp7, false, false, 0);
     Keys.Press(XKp7 + 1, true, false, 0);
-    EXPECT_EQ(Posted, (std::vector<TPosted>{{VK_HOME, 0x47, false, false}, {VK_NUMPAD8, 0x48, false, false}}));
+    EXPECT_EQ(Posted,
+              (std::vector<TPosted>{{VK_HOME, 0x47, false, false}, {VK_NUMPAD8, 0x48, false, false}}));
     Keys.Release(XKp7); // Num Lock switched on meanwhile: still the Home that went down comes up
     EXPECT_FALSE(State.IsDown(VK_HOME));
 }

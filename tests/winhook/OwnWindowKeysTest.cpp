@@ -71,8 +71,9 @@ protected:
     }
 
     size_t KeyDowns(WPARAM vk) const {
-        return size_t(std::count_if(Seen.begin(), Seen.end(),
-                                    [vk](const MSG& m) { return m.message == WM_KEYDOWN && m.wParam == vk; }));
+        return size_t(std::count_if(Seen.begin(), Seen.end(), [vk](const MSG& m) {
+            return m.message == WM_KEYDOWN && m.wParam == vk;
+        }));
     }
     // Runs the event loop until done() holds (or five seconds have passed).
     bool WaitUntil(const std::function<bool()>& done) {

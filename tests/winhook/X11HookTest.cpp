@@ -48,7 +48,8 @@ public:
         if (xvfb.isEmpty()) return;
         Server = new QProcess;
         // -displayfd: the server picks a free display and writes its number once it accepts clients.
-        Server->start(xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        Server->start(xvfb,
+                      {"-displayfd", "1", "-noreset", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
         if (!Server->waitForReadyRead(10000)) return;
         DisplayName = ":" + Server->readAllStandardOutput().trimmed();
         qputenv("DISPLAY", DisplayName);
@@ -113,7 +114,8 @@ protected:
 
     std::vector<WPARAM> KeyCodes() const {
         std::vector<WPARAM> codes;
-        for (const MSG& m : Receiver.Keys) codes.push_back(m.wParam);
+        for (const MSG& m : Receiver.Keys)
+            codes.push_back(m.wParam);
         return codes;
     }
 
@@ -132,14 +134,16 @@ private:
 
 TEST_F(X11Hook, PostsTheKeysOfAnotherWindowAsKeyDowns) {
     ASSERT_TRUE(SetHook(&Receiver, WM_USER + 300));
-    for (quint8 code : {XZ, XShiftR, XControlL, XPrior, XF10}) Tap(code);
+    for (quint8 code : {XZ, XShiftR, XControlL, XPrior, XF10})
+        Tap(code);
     ASSERT_TRUE(WaitForKeys(5));
     EXPECT_EQ(KeyCodes(), (std::vector<WPARAM>{'Z', VK_SHIFT, VK_CONTROL, VK_PRIOR, VK_F10}));
     for (const MSG& m : Receiver.Keys) {
         EXPECT_EQ(m.message, WM_KEYDOWN);
         EXPECT_EQ(m.hwnd, &Receiver);
     }
-    const TKeystroke shift = KeystrokeOf(Receiver.Keys[1].lParam), prior = KeystrokeOf(Receiver.Keys[3].lParam);
+    const TKeystroke shift = KeystrokeOf(Receiver.Keys[1].lParam),
+                     prior = KeystrokeOf(Receiver.Keys[3].lParam);
     EXPECT_EQ(shift.ScanCode, 0x36);
     EXPECT_EQ(prior.ScanCode, 0x49);
     EXPECT_TRUE(prior.Extended);
