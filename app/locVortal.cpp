@@ -45,6 +45,7 @@ TfrmVortal_Kes_Commands::TfrmVortal_Kes_Commands(QWidget* parent) : QWidget(pare
 
 TfrmVortal_Kes_Commands::~TfrmVortal_Kes_Commands() {
     FormDestroy();
+    ReleaseSplash();
     if (frmVortal_Kes_Commands == this) frmVortal_Kes_Commands = nullptr;
 }
 
@@ -73,6 +74,9 @@ void TfrmVortal_Kes_Commands::FormCreate() {
     imgClose->SetShowHint(true);
 
     PlaceWindow();
+
+    SetAlphaBlendValue(0);
+    OpenSplash(8);
 }
 
 void TfrmVortal_Kes_Commands::FormDestroy() {
@@ -95,7 +99,7 @@ void TfrmVortal_Kes_Commands::CreateViewer() {
     // Assigning its own channel object again re-applies the channel filter to the empty picture.
     FViewer->SetRGBList(FViewer->RGBList());
     FViewer->SetCentered(false);
-    FViewer->SetBackColor(kes_colors::GradientInactiveCaption());
+    FViewer->SetBackColor(ToQColor(ColorToRGB(clGradientInactiveCaption)));
     FViewer->hide();
 }
 
@@ -113,9 +117,6 @@ void TfrmVortal_Kes_Commands::SetHeight(int outerHeight) {
     AlignPanels();
 }
 
-int TfrmVortal_Kes_Commands::AlphaBlendValue() const { return qRound(windowOpacity() * 255); }
-
-void TfrmVortal_Kes_Commands::SetAlphaBlendValue(int value) { setWindowOpacity(std::clamp(value, 0, 255) / 255.0); }
 
 void TfrmVortal_Kes_Commands::imgFormSizeClick() {
     dmKeys->PanelVisible = !dmKeys->PanelVisible;

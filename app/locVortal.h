@@ -19,6 +19,7 @@ class TGradientBackground;
 class TALZoomImage;
 class TPictureImage;
 class TTimer;
+class TfrmSplash;
 
 class TfrmVortal_Kes_Commands : public QWidget {
     Q_OBJECT
@@ -64,6 +65,15 @@ public:
     // The key database's report whether a panel picture is showing.
     void PanelPictureChanged(bool Shown);
 
+    // Fades, About and the hand-over with the splash window.
+    void imgCloseClick();
+    void imgClosePropertiesCustomClick();
+    void TimerSplashTimer();
+    void FadeOutAndClose();
+    void CloseAfterFade();
+    void SplashFadedIn();
+    void SplashFadedOut();
+
     const MSG& LastKeyMsg() const { return FLastKeyMsg; }
     bool Hooked() const { return FHooked; }
     TALZoomImage* Viewer() const { return FViewer; }
@@ -106,6 +116,8 @@ private:
     void FormDestroy();
     void PlaceWindow();
     void CreateViewer();
+    void OpenSplash(int topOffset);
+    void ReleaseSplash();
     void DisplayKey(MSG& Msg);
     void ReShowLastKey();
     void ShowCommand(quint16 VK);
@@ -117,7 +129,11 @@ private:
     bool FHooked = false;
     bool FModifierToggled = false;
     TALZoomImage* FViewer = nullptr;
+    int FAlphaBlendValue = 255;
 };
 
 // The main window, set before its creation handler runs and cleared when it is gone.
 extern TfrmVortal_Kes_Commands* frmVortal_Kes_Commands;
+
+// The splash window showing now, or none.
+extern TfrmSplash* frmSplash;

@@ -18,6 +18,11 @@
 namespace {
 
 const QString Tahoma = QStringLiteral("Tahoma");
+constexpr TColor clGreen = 0x008000;
+// The lower end of the backgrounds' gradient: red 240, green 251, blue 255.
+constexpr TColor BackgroundBottomEnd = 16776176;
+
+QColor ColorOf(TColor color) { return ToQColor(ColorToRGB(color)); }
 const QString Verdana = QStringLiteral("Verdana");
 
 void SetTextColor(QWidget* widget, const QColor& color) {
@@ -44,7 +49,7 @@ QLabel* CreateLabel(QWidget* parent, const char* name, const QRect& box, const Q
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(font);
     SetTextColor(label, color);
-    if (!transparent) SetBackgroundColor(label, kes_colors::BtnFace());
+    if (!transparent) SetBackgroundColor(label, ColorOf(clBtnFace));
     return label;
 }
 
@@ -84,7 +89,7 @@ TPictureImage* CreateButton(QWidget* parent, const char* name, QPoint at, QSize 
 TGradientBackground* CreateBackground(QWidget* parent, const char* name, const QString& picture) {
     auto* background = new TGradientBackground(parent);
     background->setObjectName(QLatin1String(name));
-    background->SetColors(kes_colors::GradientInactiveCaption(), kes_colors::BackgroundBottomEnd());
+    background->SetColors(ColorOf(clGradientInactiveCaption), ColorOf(BackgroundBottomEnd));
     background->SetPicture(DesignPicture(picture));
     return background;
 }
@@ -97,8 +102,8 @@ void TfrmVortal_Kes_Commands::CreateLayout() {
     setWindowTitle(DesignCaption);
     setWindowIcon(DesignIcon());
     setFont(DesignFont(Tahoma, 11));
-    SetBackgroundColor(this, kes_colors::BtnFace());
-    SetTextColor(this, kes_colors::WindowText());
+    SetBackgroundColor(this, ColorOf(clBtnFace));
+    SetTextColor(this, ColorOf(clWindowText));
 
     pnlTop = new QWidget(this);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
@@ -108,6 +113,8 @@ void TfrmVortal_Kes_Commands::CreateLayout() {
     imgClose = CreateButton(pnlTop, "imgClose", {707, 4}, {32, 32}, DesignPicture(QStringLiteral("CLOSE")),
                             QStringLiteral("Close - (Right click for About)"));
     imgClose->SetCustomMenuEntry(QStringLiteral("About"));
+    connect(imgClose, &TPictureImage::clicked, this, &TfrmVortal_Kes_Commands::imgCloseClick);
+    connect(imgClose, &TPictureImage::customClick, this, &TfrmVortal_Kes_Commands::imgClosePropertiesCustomClick);
     imgFormSize = CreateButton(pnlTop, "imgFormSize", {8, 4}, {36, 36}, DesignPicture(QStringLiteral("FORM_SIZE")),
                                QStringLiteral("Show panel"));
     connect(imgFormSize, &TPictureImage::clicked, this, &TfrmVortal_Kes_Commands::imgFormSizeClick);
@@ -116,6 +123,7 @@ void TfrmVortal_Kes_Commands::CreateLayout() {
 
     TimerSplash = CreateTimer();
     TimerSplash->SetInterval(2000);
+    TimerSplash->OnTimer = [this] { TimerSplashTimer(); };
 
     resize(DesignClientWidth, DesignClientHeight);
     AlignPanels();
@@ -123,15 +131,15 @@ void TfrmVortal_Kes_Commands::CreateLayout() {
 
 void TfrmVortal_Kes_Commands::CreateCommandDisplay() {
     lblCategory = CreateLabel(pnlTop, "lblCategory", {8, 23, 735, 19}, DesignFont(Tahoma, 16, true),
-                              kes_colors::WindowText(), QStringLiteral("Category"), false);
+                              ColorOf(clWindowText), QStringLiteral("Category"), false);
     lblCommand = CreateLabel(pnlTop, "lblCommand", {8, 64, 735, 57}, DesignFont(Tahoma, 21, true),
-                             kes_colors::Navy(), QStringLiteral("Command"), true);
+                             ColorOf(clNavy), QStringLiteral("Command"), true);
     lblCommand->setWordWrap(true);
-    lblKey = CreateLabel(pnlTop, "lblKey", {296, 175, 176, 57}, DesignFont(Tahoma, 33), kes_colors::WindowText(),
+    lblKey = CreateLabel(pnlTop, "lblKey", {296, 175, 176, 57}, DesignFont(Tahoma, 33), ColorOf(clWindowText),
                          QStringLiteral("lblKey"), false);
 
-    GroupBoxL = CreateGroupBox(pnlTop, "GroupBoxL", {8, 127, 281, 151}, kes_colors::Navy(), QStringLiteral("LEFT"));
-    GroupBoxR = CreateGroupBox(pnlTop, "GroupBoxR", {478, 127, 265, 151}, kes_colors::Green(), QStringLiteral("RIGHT"));
+    GroupBoxL = CreateGroupBox(pnlTop, "GroupBoxL", {8, 127, 281, 151}, ColorOf(clNavy), QStringLiteral("LEFT"));
+    GroupBoxR = CreateGroupBox(pnlTop, "GroupBoxR", {478, 127, 265, 151}, ColorOf(clGreen), QStringLiteral("RIGHT"));
 
     const QImage shift = DesignPicture(QStringLiteral("KEY_SHIFT"));
     const QImage ctrl = DesignPicture(QStringLiteral("KEY_CTRL"));
@@ -149,7 +157,7 @@ void TfrmVortal_Kes_Commands::CreateCommandDisplay() {
 void TfrmVortal_Kes_Commands::CreateBottomPanel() {
     pnlBottom = new QWidget(this);
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
-    SetBackgroundColor(pnlBottom, kes_colors::GradientInactiveCaption());
+    SetBackgroundColor(pnlBottom, ColorOf(clGradientInactiveCaption));
 
     PageControl = new QTabWidget(pnlBottom);
     PageControl->setObjectName(QStringLiteral("PageControl"));

@@ -37,14 +37,14 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 "$build"/app/Vortal_Kes_Shortcuts >"$out/program.log" 2>&1 &
 pids+=($!)
 xdotool search --sync --name "Vortal Kestrova" >/dev/null
+# The splash fades in and hands the screen back to the main window before the user turns elsewhere.
+sleep 4
 
 "$build"/tests/e2e/kes_keytarget >"$out/typed.txt" 2>"$out/keytarget.log" &
 pids+=($!)
 target=$(xdotool search --sync --name "^Key target$" | head -n 1)
 xdotool windowfocus --sync "$target"
 
-# The main window fades in after its splash; give it time before the keys come.
-sleep 4
 type_key() { xdotool key --delay 120 "$@"; sleep 0.4; }
 type_key h e l l o
 type_key Next        # PAGEDOWN

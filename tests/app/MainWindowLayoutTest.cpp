@@ -1,7 +1,7 @@
 // The main window as it stands after creation: components where the design puts them, with their
 // faces, colours and texts, the caps hidden, the caption carrying the version, the window collapsed.
-#include "DesignFonts.h"
 #include "GradientBackground.h"
+#include "MainWindowFixture.h"
 #include "PictureImage.h"
 #include "locVortal.h"
 
@@ -17,20 +17,13 @@
 
 namespace {
 
-class MainWindowLayout : public ::testing::Test {
+class MainWindowLayout : public TMainWindowFixture {
 protected:
-    void SetUp() override {
-        RegisterDesignFonts();
-        Window = std::make_unique<TfrmVortal_Kes_Commands>();
-    }
-
     template <class T> T* Child(const char* name) {
         T* child = Window->findChild<T*>(QLatin1String(name));
         EXPECT_NE(child, nullptr) << name;
         return child;
     }
-
-    std::unique_ptr<TfrmVortal_Kes_Commands> Window;
 };
 
 struct TPlaced {
