@@ -141,7 +141,7 @@ void PaintCallouts(QPainter& p) {
     };
     const Callout callouts[] = {
         {{170, 320}, {130, 250}, "AVIONICS"},   {{340, 262}, {300, 176}, "COCKPIT"},
-        {{300, 358}, {330, 430}, "AMMUNITION"}, {{496, 340}, {456, 430}, "FUEL"},
+        {{300, 358}, {394, 432}, "AMMUNITION"}, {{500, 350}, {516, 432}, "FUEL"},
         {{540, 266}, {430, 210}, "ENGINE"},     {{586, 236}, {676, 208}, "GEARBOX"},
         {{820, 292}, {800, 240}, "TAIL DRIVE"},
     };
@@ -155,7 +155,7 @@ void PaintCallouts(QPainter& p) {
         p.drawLine(c.part, c.label);
         p.setBrush(kInk);
         p.drawEllipse(c.part, 2.6, 2.6);
-        const QRectF box(c.label.x() - 60, c.label.y() - (c.label.y() < c.part.y() ? 20 : 0), 120, 20);
+        const QRectF box(c.label.x() - 100, c.label.y() - (c.label.y() < c.part.y() ? 20 : 0), 200, 20);
         p.drawText(box, Qt::AlignHCenter | (c.label.y() < c.part.y() ? Qt::AlignBottom : Qt::AlignTop),
                    c.name);
     }
