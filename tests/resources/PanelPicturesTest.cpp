@@ -4,6 +4,7 @@
 #include "JpegProbe.h"
 #include "RawTables.h"
 #include "Resources.h"
+#include "dmKeys.h"
 
 #include <QFile>
 #include <QSet>
@@ -28,6 +29,11 @@ QStringList NonPanelCategories() {
         if (!panels.contains(category))
             others << category;
     return others;
+}
+
+// The resource the program opens for a display category.
+QString PictureName(const QString& category) {
+    return PanelPictureName(category).toUpper();
 }
 
 } // namespace

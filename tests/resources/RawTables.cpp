@@ -85,13 +85,4 @@ QSet<QString> DisplayCategories(const QList<RawBinding>& bindings) {
     return categories;
 }
 
-QString PictureName(const QString& displayCategory) {
-    QString name = displayCategory;
-    name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    name.remove(QLatin1String("_&"));
-    name.replace(QLatin1Char('-'), QLatin1Char('_'));
-    name.remove(QLatin1String("__"));
-    return name.toUpper();
-}
-
 } // namespace rawtables

@@ -45,7 +45,4 @@ void AttachFinerCategories(QList<RawBinding>& bindings, const QList<Columns>& ex
 // The display categories of the bindings, each once.
 QSet<QString> DisplayCategories(const QList<RawBinding>& bindings);
 
-// The resource name of a display category's panel picture.
-QString PictureName(const QString& displayCategory);
-
 } // namespace rawtables

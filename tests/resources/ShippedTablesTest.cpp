@@ -234,14 +234,3 @@ TEST(ShippedTables, HaveFiftyFourDisplayCategoriesOfWhichFortyFiveArePanels) {
     EXPECT_TRUE(others.contains("General"));
     EXPECT_TRUE(others.contains("View"));
 }
-
-TEST(PictureName, FollowsTheResourceNamingRule) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Electrical Power Controls", "ELECTRICAL_POWER_CONTROLS"},
-        {"Radio & Data - Panel", "RADIO_DATA_PANEL"},
-        {"Anti-Icing Panel", "ANTI_ICING_PANEL"},
-        {"Trailing ", "TRAILING_"},
-    };
-    for (const auto& [category, name] : cases)
-        EXPECT_EQ(PictureName(category), QLatin1String(name)) << category;
-}
