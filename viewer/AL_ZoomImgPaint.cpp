@@ -28,7 +28,8 @@ void TALCustomZoomImage::paintEvent(QPaintEvent* event) {
     if (FFrameRequested || FBackBuffer.size() != size()) Paint();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(event->rect(), FBackBuffer, event->rect());
+    // A pointer move asks for two thin lines only; their bounding box would be the whole window.
+    for (const QRect& part : event->region()) painter.drawImage(part, FBackBuffer, part);
 }
 
 void TALCustomZoomImage::resizeEvent(QResizeEvent*) { RequestRepaint(); }

@@ -2,8 +2,11 @@
 #include "BmpReader.h"
 #include "Exceptions.h"
 #include "JpegDecoder.h"
+#include "Resources.h"
 #include "TestPictures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -81,6 +84,19 @@ INSTANTIATE_TEST_SUITE_P(
                        return d;
                    }}),
     [](const auto& info) { return info.param.Name; });
+
+TEST(Jpeg, DecodesEveryPanelPictureTheProgramCarries) {
+    int panels = 0;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/kes")).entryInfoList(QDir::Files)) {
+        const QByteArray data = LoadResource(file.fileName());
+        if (!data.startsWith("\xFF\xD8")) continue; // not a JPEG
+        ++panels;
+        const QImage picture = DecodeJpeg(data);
+        EXPECT_FALSE(picture.isNull()) << file.fileName().toStdString();
+        EXPECT_GE(picture.width(), 100) << file.fileName().toStdString();
+    }
+    EXPECT_GT(panels, 0);
+}
 
 struct BmpCase {
     const char* Name;
