@@ -119,6 +119,53 @@ INSTANTIATE_TEST_SUITE_P(Cases, BmpRoundTrip,
                                          BmpCase{"bits32", 32, false}, BmpCase{"bits8Palette", 8, false}),
                          [](const auto& info) { return info.param.Name; });
 
+// A one-row bitmap written by hand: bitCount bits per pixel, palette as 0xRRGGBB, then the row's bytes.
+QByteArray OneRowBmp(int bitCount, int width, const QList<quint32>& palette, const QByteArray& row) {
+    const int offset = 14 + 40 + 4 * int(palette.size());
+    QByteArray data(offset, '\0');
+    data[0] = 'B';
+    data[1] = 'M';
+    qToLittleEndian(quint32(offset), data.data() + 10);
+    qToLittleEndian(quint32(40), data.data() + 14);
+    qToLittleEndian(qint32(width), data.data() + 18);
+    qToLittleEndian(qint32(1), data.data() + 22);
+    qToLittleEndian(quint16(1), data.data() + 26);
+    qToLittleEndian(quint16(bitCount), data.data() + 28);
+    qToLittleEndian(quint32(palette.size()), data.data() + 46);
+    for (int i = 0; i < palette.size(); ++i) qToLittleEndian(palette[i], data.data() + 54 + 4 * i);
+    QByteArray padded = row;
+    padded.resize((row.size() + 3) / 4 * 4, '\0');
+    return data + padded;
+}
+
+struct SmallBmpCase {
+    const char* Name;
+    QByteArray Data;
+    std::vector<QRgb> Pixels;
+};
+
+class SmallBmp : public testing::TestWithParam<SmallBmpCase> {};
+
+TEST_P(SmallBmp, ReadsPackedPixels) {
+    const QImage read = ReadBmp(GetParam().Data);
+    ASSERT_EQ(read.width(), int(GetParam().Pixels.size()));
+    for (int x = 0; x < read.width(); ++x) EXPECT_EQ(read.pixel(x, 0) & 0xFFFFFFu, GetParam().Pixels[x]) << x;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SmallBmp,
+    testing::Values(
+        // 1 0 1 from the top bit down.
+        SmallBmpCase{"bits1", OneRowBmp(1, 3, {0x102030, 0xA0B0C0}, QByteArray("\xA0", 1)),
+                     {0xA0B0C0, 0x102030, 0xA0B0C0}},
+        // 2 0 1, high nibble first.
+        SmallBmpCase{"bits4", OneRowBmp(4, 3, {0x000000, 0x00FF00, 0x0000FF}, QByteArray("\x20\x10", 2)),
+                     {0x0000FF, 0x000000, 0x00FF00}},
+        // 5-5-5: full red, full green, full blue, black.
+        SmallBmpCase{"bits16", OneRowBmp(16, 4, {}, QByteArray("\x00\x7C\xE0\x03\x1F\x00\x00\x00", 8)),
+                     {0xFF0000, 0x00FF00, 0x0000FF, 0x000000}}),
+    [](const auto& info) { return info.param.Name; });
+
 struct BadBmpCase {
     const char* Name;
     QByteArray (*Damage)(const QByteArray& sound);
