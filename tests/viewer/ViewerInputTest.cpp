@@ -15,11 +15,10 @@ protected:
         LoadPlain(1000, 800);
         CentreOn(500, 400);
     }
-    std::vector<Notice> RecordChangeWindow() {
+    void RecordChangeWindow() {
         View->OnChangeWindow = [this](QObject*, double xc, double yc, double xw, double yw, double z, int x, int y) {
             Notices.push_back({xc, yc, xw, yw, z, x, y});
         };
-        return {};
     }
     // Click, move, click: a fixed selection from (100, 100) to (200, 180).
     void FixSelection(QPoint from = {100, 100}, QPoint to = {200, 180}) {

@@ -118,15 +118,15 @@ TEST_F(ViewerFile, TheSameNameDoesNotLoadAgain) {
 TEST_F(ViewerLoad, ZoomRuleBeforeAnyPictureRefusesButStillNotifiesAndHidesTheSelection) {
     Click({100, 100});
     ASSERT_TRUE(View->SelectionShown());
-    std::vector<std::tuple<double, double, int, int>> notices;
+    std::vector<std::tuple<double, double, double, int, int>> notices;
     View->OnChangeWindow = [&](QObject*, double, double, double xWorld, double yWorld, double zoom, int x, int y) {
-        notices.emplace_back(xWorld + yWorld, zoom, x, y);
+        notices.emplace_back(xWorld, yWorld, zoom, x, y);
     };
     View->SetZoom(2);
     EXPECT_EQ(View->Zoom(), 1);
+    // At the anchor, the last press, and the picture point under it at zoom 1 about centre (0, 0).
     ASSERT_EQ(notices.size(), 1u);
-    // The anchor is the last press, and the world point under it at zoom 1, centre (0, 0).
-    EXPECT_EQ(notices[0], std::make_tuple(View->ScreenToWorldX(100) + View->ScreenToWorldY(100), 1.0, 100, 100));
+    EXPECT_EQ(notices[0], std::make_tuple(-100.0, -50.0, 1.0, 100, 100));
     EXPECT_FALSE(View->SelectionShown());
     EXPECT_EQ(View->SelectionState(), ssStarted);
 }
