@@ -67,6 +67,8 @@ void TfrmVortal_Kes_Commands::FormCreate() {
 
     CreateViewer();
 
+    TALZoomImage* viewer = FViewer;
+    dmKeys->Viewer = [viewer](QIODevice* Stream, bool IsJPEG) { viewer->LoadFromStream(Stream, IsJPEG); };
     dmKeys->OnPanelPicture = [this](bool Shown) { PanelPictureChanged(Shown); };
     dmKeys->PanelVisible = false;
 

@@ -6,6 +6,7 @@
 #include "KeyState.h"
 #include "Keyboard.h"
 #include "Messages.h"
+#include "dmKeys.h"
 #include "locVortal.h"
 #include "support/FakeClock.h"
 #include "support/FakeMessageBox.h"
@@ -22,6 +23,8 @@ protected:
         // The hook library would watch a real keyboard when the test runs on a desktop.
         qunsetenv("DISPLAY");
         RegisterDesignFonts();
+        // Every test starts as a fresh program does: no character typed yet.
+        LastChar.clear();
         FPreviousKeyState = SetKeyStateTable(&KeyState);
         Window = std::make_unique<TfrmVortal_Kes_Commands>();
         Window->show();
