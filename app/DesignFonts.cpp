@@ -1,22 +1,15 @@
 #include "DesignFonts.h"
 
-#include <QDir>
+#include "WindowsFonts.h"
+
 #include <QFontDatabase>
-
-namespace {
-
-// Where app/CMakeLists.txt embeds the font files it found at build time.
-const char* const EmbeddedFontFolder = ":/kes_fonts";
-
-} // namespace
+#include <QStringList>
 
 void RegisterDesignFonts() {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    const QDir folder(QString::fromLatin1(EmbeddedFontFolder));
-    for (const QString& file : folder.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(folder.filePath(file));
+    UseWindowsFonts();
     if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
         QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                    {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});

@@ -1,6 +1,6 @@
 #pragma once
-// The faces of the window's design. Tahoma comes from a metric-compatible free copy embedded in the
-// program when the build found one; Verdana is drawn with DejaVu Sans, which shares its wide metrics.
+// The faces of the window's design. Tahoma is the metric-compatible free copy the splash registers (or DejaVu
+// Sans where the build had none); Verdana is drawn with DejaVu Sans, which shares its wide metrics.
 
 #include <QFont>
 #include <QString>
