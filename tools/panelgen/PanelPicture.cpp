@@ -3,7 +3,7 @@
 #include "ControlPainter.h"
 #include "Engraving.h"
 #include "PanelLayout.h"
-#include "PictureName.h"
+#include "dmKeys.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -88,7 +88,7 @@ void DrawFooter(QPainter& painter, const PanelLayout& layout, const QString& cat
     const QRectF footer(layout.face.left() + 70, layout.face.bottom() - 50, layout.face.width() - 140, 30);
     painter.setFont(PanelFont(19, false));
     DrawEngraved(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VORTAL KESTROVA"));
-    const QString partNumber = QStringLiteral("P/N KV-%1").arg(StableHash(PictureName(category)) % 9000 + 1000);
+    const QString partNumber = QStringLiteral("P/N KV-%1").arg(StableHash(PanelPictureName(category).toUpper()) % 9000 + 1000);
     DrawEngraved(painter, footer, Qt::AlignRight | Qt::AlignVCenter, partNumber);
 }
 

@@ -9,7 +9,7 @@
 #include "JpegWriter.h"
 #include "PanelPicture.h"
 #include "PanelTables.h"
-#include "PictureName.h"
+#include "dmKeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +55,8 @@ int Generate(const QDir& root) {
         const panelgen::SizedJpeg jpeg = panelgen::EncodeJpegWithin(picture, kMaxBytes);
         if (jpeg.data.size() < kMinBytes)
             throw std::runtime_error("picture too small even at best quality: " + category.toStdString());
-        const QString file = output.filePath(panelgen::PictureName(category) + ".jpg");
+        // The program opens the picture by this name, upper-cased.
+        const QString file = output.filePath(PanelPictureName(category).toUpper() + ".jpg");
         WriteFile(file, jpeg.data);
         std::printf("%-60s %4dx%-4d q%-3d %6lld bytes\n", qPrintable(file), picture.width(), picture.height(),
                     jpeg.quality, static_cast<long long>(jpeg.data.size()));
