@@ -1,5 +1,6 @@
-// Another application's window for the program to watch: a line to type into. What was typed is
-// printed when the window closes, so a caller can see that every key arrived unchanged.
+// Another application's window for the program to watch: a line to type into. The text is printed
+// after every change, so a caller can see that every key arrived unchanged.
+//   kes_keytarget [top]    top: the window's distance from the top of the screen (520)
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +19,14 @@ int main(int argc, char** argv) {
     auto* line = new QLineEdit;
     line->setObjectName(QStringLiteral("typed"));
     layout->addWidget(line);
-    window.setGeometry(260, 520, 760, 90);
+    QObject::connect(line, &QLineEdit::textChanged, [](const QString& text) {
+        std::printf("%s\n", qPrintable(text));
+        std::fflush(stdout);
+    });
+    const int top = argc > 1 ? QByteArray(argv[1]).toInt() : 520;
+    window.setGeometry(260, top, 760, 90);
     window.show();
     window.activateWindow();
     line->setFocus();
-    const int status = application.exec();
-    std::printf("%s\n", qPrintable(line->text()));
-    return status;
+    return application.exec();
 }
