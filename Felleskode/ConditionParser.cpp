@@ -4,13 +4,20 @@
 
 QString OperatorText(int op) {
     switch (op) {
-    case opEqual: return QStringLiteral("=");
-    case opNotEqual: return QStringLiteral("<>");
-    case opLess: return QStringLiteral("<");
-    case opGreater: return QStringLiteral(">");
-    case opLessEqual: return QStringLiteral("<=");
-    case opGreaterEqual: return QStringLiteral(">=");
-    default: return QString();
+    case opEqual:
+        return QStringLiteral("=");
+    case opNotEqual:
+        return QStringLiteral("<>");
+    case opLess:
+        return QStringLiteral("<");
+    case opGreater:
+        return QStringLiteral(">");
+    case opLessEqual:
+        return QStringLiteral("<=");
+    case opGreaterEqual:
+        return QStringLiteral(">=");
+    default:
+        return QString();
     }
 }
 
@@ -18,8 +25,12 @@ namespace {
 
 enum class TToken { End, Identifier, Number, Dot, Operator, Other };
 
-inline bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_'; }
-inline bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+inline bool isLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+}
+inline bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Reads one line token by token. It remembers where the last identifier or number stands;
 // operators and other tokens leave that unchanged.
@@ -29,7 +40,8 @@ public:
 
     void Next() {
         const qsizetype n = FText.size();
-        while (FPos < n && FText[FPos].unicode() >= 1 && FText[FPos].unicode() <= 32) ++FPos;
+        while (FPos < n && FText[FPos].unicode() >= 1 && FText[FPos].unicode() <= 32)
+            ++FPos;
         if (FPos >= n || FText[FPos].unicode() == 0) {
             Kind = TToken::End;
             return;
@@ -37,7 +49,8 @@ public:
         const qsizetype start = FPos;
         const char16_t c = FText[FPos].unicode();
         if (isLetter(c)) {
-            while (FPos < n && (isLetter(at(FPos)) || isDigit(at(FPos)))) ++FPos;
+            while (FPos < n && (isLetter(at(FPos)) || isDigit(at(FPos))))
+                ++FPos;
             remember(start, TToken::Identifier);
         } else if (isDigit(c)) {
             scanNumber();
@@ -88,7 +101,8 @@ private:
     }
 
     void scanDigits() {
-        while (FPos < FText.size() && isDigit(at(FPos))) ++FPos;
+        while (FPos < FText.size() && isDigit(at(FPos)))
+            ++FPos;
     }
 
     // Digits, then an optional fraction and exponent; each is taken only when digits follow it.

@@ -7,7 +7,14 @@
 #include <QString>
 #include <QStringView>
 
-enum TSDLOperator { opEqual = 0, opNotEqual = 1, opLess = 2, opGreater = 3, opLessEqual = 4, opGreaterEqual = 5 };
+enum TSDLOperator {
+    opEqual = 0,
+    opNotEqual = 1,
+    opLess = 2,
+    opGreater = 3,
+    opLessEqual = 4,
+    opGreaterEqual = 5
+};
 
 // "=", "<>", "<", ">", "<=", ">=".
 QString OperatorText(int op);

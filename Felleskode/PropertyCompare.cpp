@@ -6,7 +6,9 @@
 
 namespace {
 
-template <typename T> int threeWay(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int threeWay(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 bool booleanOf(QStringView value) {
     if (SameText(value, u"True")) return true;
@@ -34,13 +36,20 @@ int enumOrdinalOfValue(const TPropInfo& prop, QStringView value) {
 
 bool ApplyOperator(int comparison, int op) {
     switch (op) {
-    case opEqual: return comparison == 0;
-    case opNotEqual: return comparison != 0;
-    case opLess: return comparison < 0;
-    case opGreater: return comparison > 0;
-    case opLessEqual: return comparison <= 0;
-    case opGreaterEqual: return comparison >= 0;
-    default: return false;
+    case opEqual:
+        return comparison == 0;
+    case opNotEqual:
+        return comparison != 0;
+    case opLess:
+        return comparison < 0;
+    case opGreater:
+        return comparison > 0;
+    case opLessEqual:
+        return comparison <= 0;
+    case opGreaterEqual:
+        return comparison >= 0;
+    default:
+        return false;
     }
 }
 
@@ -66,7 +75,8 @@ bool CompareProperty(const QObject* obj, const TPropInfo& prop, int op, QStringV
     case TTypeKind::String:
         return ApplyOperator(CompareText(value, ReadPropAs<QString>(obj, prop)), op);
     case TTypeKind::WChar:
-        return ApplyOperator(CompareText(value, QString::number(prop.Meta.read(obj).value<QChar>().unicode())), op);
+        return ApplyOperator(
+            CompareText(value, QString::number(prop.Meta.read(obj).value<QChar>().unicode())), op);
     case TTypeKind::Set:
     case TTypeKind::Class:
     case TTypeKind::Variant:

@@ -50,31 +50,44 @@ TTypeKind kindOf(const QMetaProperty& p) {
 
 QString typeNameOf(const QMetaProperty& p, TTypeKind kind) {
     switch (kind) {
-    case TTypeKind::Integer: return QStringLiteral("Integer");
-    case TTypeKind::Word: return QStringLiteral("Word");
-    case TTypeKind::Char: return QStringLiteral("Char");
-    case TTypeKind::Boolean: return QStringLiteral("Boolean");
+    case TTypeKind::Integer:
+        return QStringLiteral("Integer");
+    case TTypeKind::Word:
+        return QStringLiteral("Word");
+    case TTypeKind::Char:
+        return QStringLiteral("Char");
+    case TTypeKind::Boolean:
+        return QStringLiteral("Boolean");
     case TTypeKind::String:
-        return p.metaType().id() == QMetaType::QString ? QStringLiteral("string") : QStringLiteral("AnsiString");
-    case TTypeKind::WChar: return QStringLiteral("WideChar");
-    case TTypeKind::Variant: return QStringLiteral("Variant");
+        return p.metaType().id() == QMetaType::QString ? QStringLiteral("string")
+                                                       : QStringLiteral("AnsiString");
+    case TTypeKind::WChar:
+        return QStringLiteral("WideChar");
+    case TTypeKind::Variant:
+        return QStringLiteral("Variant");
     case TTypeKind::Float:
         return p.metaType().id() == QMetaType::Float ? QStringLiteral("Single") : QStringLiteral("Double");
     case TTypeKind::Int64:
         switch (p.metaType().id()) {
-        case QMetaType::Short: return QStringLiteral("SmallInt");
+        case QMetaType::Short:
+            return QStringLiteral("SmallInt");
         case QMetaType::UInt:
-        case QMetaType::ULong: return QStringLiteral("Cardinal");
-        case QMetaType::ULongLong: return QStringLiteral("UInt64");
-        default: return QStringLiteral("Int64");
+        case QMetaType::ULong:
+            return QStringLiteral("Cardinal");
+        case QMetaType::ULongLong:
+            return QStringLiteral("UInt64");
+        default:
+            return QStringLiteral("Int64");
         }
     case TTypeKind::Enumeration:
-    case TTypeKind::Set: return QString::fromLatin1(p.enumerator().name());
+    case TTypeKind::Set:
+        return QString::fromLatin1(p.enumerator().name());
     case TTypeKind::Class: {
         const QMetaObject* target = p.metaType().metaObject();
         return QString::fromLatin1(target ? target->className() : "TObject");
     }
-    case TTypeKind::Unknown: break;
+    case TTypeKind::Unknown:
+        break;
     }
     return QString::fromLatin1(p.typeName());
 }
@@ -116,9 +129,11 @@ bool IsPublishedProp(const QObject* obj, QStringView name) {
 
 std::vector<const TPropInfo*> GetPropList(const QMetaObject* meta) {
     std::vector<const TPropInfo*> list;
-    for (const TPropInfo& p : PublishedProps(meta)) list.push_back(&p);
-    std::stable_sort(list.begin(), list.end(),
-                     [](const TPropInfo* a, const TPropInfo* b) { return CompareText(a->Name, b->Name) < 0; });
+    for (const TPropInfo& p : PublishedProps(meta))
+        list.push_back(&p);
+    std::stable_sort(list.begin(), list.end(), [](const TPropInfo* a, const TPropInfo* b) {
+        return CompareText(a->Name, b->Name) < 0;
+    });
     return list;
 }
 
@@ -136,7 +151,8 @@ QVariant GetPropValue(const QObject* obj, const TPropInfo& prop) {
         const int bits = raw.toInt();
         QStringList names;
         for (int i = 0; i < e.keyCount(); ++i)
-            if (e.value(i) != 0 && (bits & e.value(i)) == e.value(i)) names.append(QString::fromLatin1(e.key(i)));
+            if (e.value(i) != 0 && (bits & e.value(i)) == e.value(i))
+                names.append(QString::fromLatin1(e.key(i)));
         return names.join(u',');
     }
     case TTypeKind::Char:

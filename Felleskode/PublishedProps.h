@@ -20,10 +20,10 @@ enum class TTypeKind {
     Boolean,     // the enumeration False, True
     Enumeration, // any other Q_ENUM
     Float,
-    String,      // QString and QByteArray
-    WChar,       // QChar
-    Set,         // Q_FLAG
-    Class,       // pointer to a QObject
+    String, // QString and QByteArray
+    WChar,  // QChar
+    Set,    // Q_FLAG
+    Class,  // pointer to a QObject
     Variant,
     Unknown
 };
@@ -53,7 +53,8 @@ template <typename T> T ReadPropAs(const QObject* obj, const TPropInfo& prop) {
     if (prop.Meta.metaType() == QMetaType::fromType<T>()) {
         T value{};
         void* argv[] = {&value};
-        QMetaObject::metacall(const_cast<QObject*>(obj), QMetaObject::ReadProperty, prop.Meta.propertyIndex(), argv);
+        QMetaObject::metacall(const_cast<QObject*>(obj), QMetaObject::ReadProperty, prop.Meta.propertyIndex(),
+                              argv);
         return value;
     }
     return prop.Meta.read(obj).template value<T>();

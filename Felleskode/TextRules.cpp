@@ -33,7 +33,9 @@ QString JoinLines(const QStringList& lines) {
 }
 
 namespace {
-inline char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+inline char16_t upperAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
 } // namespace
 
 int CompareText(QStringView a, QStringView b) {
@@ -50,22 +52,26 @@ int CompareText(QStringView a, QStringView b) {
 
 QString UpperCaseAscii(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) result[i] = QChar(upperAscii(text[i].unicode()));
+    for (qsizetype i = 0; i < text.size(); ++i)
+        result[i] = QChar(upperAscii(text[i].unicode()));
     return result;
 }
 
 QStringView TrimControl(QStringView text) {
     qsizetype b = 0;
     qsizetype e = text.size();
-    while (b < e && text[b].unicode() <= 32) ++b;
-    while (e > b && text[e - 1].unicode() <= 32) --e;
+    while (b < e && text[b].unicode() <= 32)
+        ++b;
+    while (e > b && text[e - 1].unicode() <= 32)
+        --e;
     return text.mid(b, e - b);
 }
 
 std::optional<qint64> TextToInt64(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == u' ') ++i;
+    while (i < n && text[i] == u' ')
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
     int base = 10;
@@ -83,10 +89,14 @@ std::optional<qint64> TextToInt64(QStringView text) {
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
         int digit;
-        if (c >= u'0' && c <= u'9') digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-        else return std::nullopt;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return std::nullopt;
         if (value < (lowest + digit) / base) return std::nullopt;
         value = value * base - digit;
     }

@@ -15,7 +15,9 @@ QString JoinLines(const QStringList& lines);
 
 // Compares ignoring the case of A-Z only: negative, 0 or positive.
 int CompareText(QStringView a, QStringView b);
-inline bool SameText(QStringView a, QStringView b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+inline bool SameText(QStringView a, QStringView b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
 QString UpperCaseAscii(QStringView text);
 
 // Removes leading and trailing characters with codes 0 to 32.

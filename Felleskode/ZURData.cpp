@@ -11,9 +11,13 @@
 
 namespace {
 
-QString listIndexError(qsizetype index) { return QStringLiteral("List index out of bounds (%1)").arg(index); }
+QString listIndexError(qsizetype index) {
+    return QStringLiteral("List index out of bounds (%1)").arg(index);
+}
 
-template <typename T> int threeWay(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int threeWay(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 enum class TValueRank { None, Integer, Float, Text };
 
@@ -44,10 +48,12 @@ int compareValues(const QVariant& a, const QVariant& b) {
     const bool numberA = ra == TValueRank::Integer || ra == TValueRank::Float;
     const bool numberB = rb == TValueRank::Integer || rb == TValueRank::Float;
     if (numberA && numberB) {
-        if (ra == TValueRank::Integer && rb == TValueRank::Integer) return threeWay(a.toLongLong(), b.toLongLong());
+        if (ra == TValueRank::Integer && rb == TValueRank::Integer)
+            return threeWay(a.toLongLong(), b.toLongLong());
         return threeWay(a.toDouble(), b.toDouble());
     }
-    if (numberA != numberB || ra == TValueRank::None || rb == TValueRank::None) return threeWay(int(ra), int(rb));
+    if (numberA != numberB || ra == TValueRank::None || rb == TValueRank::None)
+        return threeWay(int(ra), int(rb));
     return threeWay(CompareText(a.toString(), b.toString()), 0);
 }
 
@@ -76,7 +82,9 @@ void TSDLItem::SetID(int value) {
 
 TSDLListe::TSDLListe() : FCursor(std::make_unique<TSDLCursor>(this)) {}
 
-TSDLListe::TSDLListe(TSDLItemClass AClassToCreate) : TSDLListe() { ClassToCreate = AClassToCreate; }
+TSDLListe::TSDLListe(TSDLItemClass AClassToCreate) : TSDLListe() {
+    ClassToCreate = AClassToCreate;
+}
 
 TSDLListe::~TSDLListe() {
     FCursor.reset();
@@ -128,7 +136,9 @@ void TSDLListe::SetFilter(const QString& Text) {
     Refilter();
 }
 
-QString TSDLListe::GetFilter() const { return JoinLines(FFilterLines); }
+QString TSDLListe::GetFilter() const {
+    return JoinLines(FFilterLines);
+}
 
 void TSDLListe::Refilter() {
     // Without filter lines the view keeps what the last filter selected.
@@ -138,9 +148,13 @@ void TSDLListe::Refilter() {
         if (MatchesFilter(item)) FFilteredItems.push_back(item);
 }
 
-bool TSDLListe::MatchesFilter(TSDLItem* Item) { return TestItem(FFilterLines, Item); }
+bool TSDLListe::MatchesFilter(TSDLItem* Item) {
+    return TestItem(FFilterLines, Item);
+}
 
-bool TSDLListe::MatchesSearch(TSDLItem* Item) { return TestItem(FSearchLines.value_or(QStringList()), Item); }
+bool TSDLListe::MatchesSearch(TSDLItem* Item) {
+    return TestItem(FSearchLines.value_or(QStringList()), Item);
+}
 
 bool TSDLListe::TestItem(const QStringList& Lines, TSDLItem* Item) {
     // Parsed again for every item: a filter is a few short lines, and the items are a few hundred.
@@ -152,11 +166,14 @@ bool TSDLListe::TestItem(const QStringList& Lines, TSDLItem* Item) {
     return true;
 }
 
-bool TSDLListe::TestItem(const QString& Text, TSDLItem* Item) { return TestItem(SplitLines(Text), Item); }
+bool TSDLListe::TestItem(const QString& Text, TSDLItem* Item) {
+    return TestItem(SplitLines(Text), Item);
+}
 
 bool TSDLListe::TestProperties(TSDLItem* Item, QStringView FieldName, int Operator, QStringView Value) {
     if (SameText(FieldName, u"classname"))
-        return ApplyOperator(CompareText(Value, QString::fromLatin1(Item->metaObject()->className())), Operator);
+        return ApplyOperator(CompareText(Value, QString::fromLatin1(Item->metaObject()->className())),
+                             Operator);
 
     const qsizetype dot = FieldName.indexOf(u'.');
     if (dot >= 0) {
@@ -196,7 +213,8 @@ int TSDLListe::Locate(const QString& Text, bool InView) {
 // --- IDs and adding ---------------------------------------------------------------------------------
 
 void TSDLListe::UpdateLastID() {
-    for (const TSDLItem* item : FAllItems) FLastID = std::max(FLastID, item->ID());
+    for (const TSDLItem* item : FAllItems)
+        FLastID = std::max(FLastID, item->ID());
 }
 
 TSDLItem* TSDLListe::New(TSDLItemClass AClass) {
@@ -228,8 +246,10 @@ int TSDLListe::Add(TSDLItem* Item, int Index) {
     // Tested before the item is taken in, so that a filter error leaves the list as it was
     // and the item with its caller.
     const bool passes = FFiltered && MatchesFilter(Item);
-    if (Index == -1) FAllItems.push_back(Item);
-    else FAllItems.insert(FAllItems.begin() + Index, Item);
+    if (Index == -1)
+        FAllItems.push_back(Item);
+    else
+        FAllItems.insert(FAllItems.begin() + Index, Item);
     if (passes) FFilteredItems.push_back(Item);
     Item->FID = NextID();
     return Item->FID;
@@ -237,7 +257,9 @@ int TSDLListe::Add(TSDLItem* Item, int Index) {
 
 // --- reordering -------------------------------------------------------------------------------------
 
-void TSDLListe::Swap(TSDLItem* Item1, TSDLItem* Item2) { Swap(IndexOf(Item1), IndexOf(Item2)); }
+void TSDLListe::Swap(TSDLItem* Item1, TSDLItem* Item2) {
+    Swap(IndexOf(Item1), IndexOf(Item2));
+}
 
 void TSDLListe::Swap(int Index1, int Index2) {
     if (Index1 < 0 || Index1 >= Count())
@@ -268,7 +290,8 @@ void TSDLListe::Clear() {
     std::vector<TSDLItem*> items;
     items.swap(FAllItems);
     if (OwnsObjects)
-        for (TSDLItem* item : items) delete item;
+        for (TSDLItem* item : items)
+            delete item;
 }
 
 void TSDLListe::replaceAllItems(std::vector<TSDLItem*> Items) {

@@ -51,7 +51,6 @@ private:
 class TSDLCursor {
 public:
     explicit TSDLCursor(TSDLListe* list) : FList(list) {}
-    ~TSDLCursor() { FList = nullptr; }
     TSDLCursor(const TSDLCursor&) = delete;
     TSDLCursor& operator=(const TSDLCursor&) = delete;
 

@@ -52,8 +52,8 @@ void WriteXMLObject(QStringList& Lines, int Indent, const TSDLItem& Object) {
 void TSDLItem::WriteXML(QStringList& Lines, int Indent) const {
     const auto& chain = objectsBeingWritten();
     for (const TPropInfo* prop : GetPropList(metaObject())) {
-        const QString head = QStringLiteral("<property") + attribute(u"name", prop->Name) +
-                             attribute(u"type", prop->TypeName);
+        const QString head =
+            QStringLiteral("<property") + attribute(u"name", prop->Name) + attribute(u"type", prop->TypeName);
         if (prop->Kind == TTypeKind::Class) {
             const auto* held = qobject_cast<const TSDLItem*>(GetObjectProp(this, *prop));
             if (held && std::find(chain.begin(), chain.end(), held) == chain.end()) {
@@ -73,8 +73,9 @@ void TSDLItem::WriteXML(QStringList& Lines, int Indent) const {
 void TSDLListe::WriteXML(QStringList& Lines, int Indent) const {
     TSDLItem::WriteXML(Lines, Indent);
     auto setting = [&](QStringView name, QStringView type, QStringView value) {
-        Lines.append(line(Indent, QStringLiteral("<property") + attribute(u"name", name) + attribute(u"type", type) +
-                                      attribute(u"value", value) + QStringLiteral(" />")));
+        Lines.append(line(Indent, QStringLiteral("<property") + attribute(u"name", name) +
+                                      attribute(u"type", type) + attribute(u"value", value) +
+                                      QStringLiteral(" />")));
     };
     auto boolean = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
     setting(u"Filtered", u"Boolean", boolean(Filtered()));
@@ -83,7 +84,8 @@ void TSDLListe::WriteXML(QStringList& Lines, int Indent) const {
     setting(u"SortField", u"String", EscapeC(SortField));
     Lines.append(line(Indent, QStringLiteral("<property") + attribute(u"name", u"Items") +
                                   attribute(u"type", u"DArray") + QStringLiteral(" >")));
-    for (int i = 0; i < Count(); ++i) WriteXMLObject(Lines, Indent + 2, *GetItem(i));
+    for (int i = 0; i < Count(); ++i)
+        WriteXMLObject(Lines, Indent + 2, *GetItem(i));
     Lines.append(line(Indent, u"</property>"));
 }
 

@@ -46,7 +46,8 @@ const TStreamRoutine& routineOf(TSDLItemClass cls) {
 }
 
 void checkStatus(const QDataStream& stream) {
-    if (stream.status() != QDataStream::Ok) throw EReadError(QStringLiteral("the data end too early or are damaged"));
+    if (stream.status() != QDataStream::Ok)
+        throw EReadError(QStringLiteral("the data end too early or are damaged"));
 }
 
 int nesting = 0;
@@ -59,7 +60,9 @@ void RegisterClass(TSDLItemClass AClass) {
     if (!classes.contains(name)) classes.insert(name, AClass);
 }
 
-TSDLItemClass FindClass(const QString& Name) { return registry().Classes.value(Name, nullptr); }
+TSDLItemClass FindClass(const QString& Name) {
+    return registry().Classes.value(Name, nullptr);
+}
 
 void RegisterStreamRoutine(TSDLItemClass AClass, int Version, TWriteRoutine Write, TReadRoutine Read) {
     registry().Routines.insert(AClass, {Version, Write, Read});
@@ -79,10 +82,13 @@ void WriteItem(QDataStream& Stream, TSDLItem& Item) {
 
 void WriteItemArray(QDataStream& Stream, const std::vector<TSDLItem*>& Items) {
     Stream << qint32(Items.size());
-    for (TSDLItem* item : Items) WriteItem(Stream, *item);
+    for (TSDLItem* item : Items)
+        WriteItem(Stream, *item);
 }
 
-void WriteItemFields(QDataStream& Stream, const TSDLItem& Item) { Stream << qint32(Item.ID()); }
+void WriteItemFields(QDataStream& Stream, const TSDLItem& Item) {
+    Stream << qint32(Item.ID());
+}
 
 void WriteListFields(QDataStream& Stream, const TSDLItem& List) {
     const auto& list = static_cast<const TSDLListe&>(List);
@@ -127,13 +133,16 @@ std::vector<TSDLItem*> ReadItemArray(QDataStream& Stream) {
     checkStatus(Stream);
     // Every object takes at least its class name's length and its version: 8 bytes.
     const qint64 available = Stream.device() ? Stream.device()->bytesAvailable() : 0;
-    if (count < 0 || qint64(count) * 8 > available) throw EReadError(QStringLiteral("the item count is damaged"));
+    if (count < 0 || qint64(count) * 8 > available)
+        throw EReadError(QStringLiteral("the item count is damaged"));
     std::vector<std::unique_ptr<TSDLItem>> items;
     items.reserve(size_t(count));
-    for (qint32 i = 0; i < count; ++i) items.emplace_back(ReadItem(Stream));
+    for (qint32 i = 0; i < count; ++i)
+        items.emplace_back(ReadItem(Stream));
     std::vector<TSDLItem*> result;
     result.reserve(items.size());
-    for (auto& item : items) result.push_back(item.release());
+    for (auto& item : items)
+        result.push_back(item.release());
     return result;
 }
 
@@ -189,13 +198,15 @@ void TSDLListe::LoadFromFile(const QString& FileName) {
         stream >> magic >> format;
         if (stream.status() != QDataStream::Ok || magic != fileMagic || format != fileFormat)
             throw EReadError(QStringLiteral("it is not a list file"));
-        for (TSDLItem* item : ReadItemArray(stream)) items.emplace_back(item);
+        for (TSDLItem* item : ReadItemArray(stream))
+            items.emplace_back(item);
         if (!stream.atEnd()) throw EReadError(QStringLiteral("data follow the items"));
     } catch (const EReadError& e) {
         throw EReadError(QStringLiteral("Cannot read file %1: %2").arg(FileName, e.Message()));
     }
     std::vector<TSDLItem*> loaded;
-    for (auto& item : items) loaded.push_back(item.release());
+    for (auto& item : items)
+        loaded.push_back(item.release());
     replaceAllItems(std::move(loaded));
     UpdateLastID();
     Refilter();

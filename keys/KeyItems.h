@@ -53,7 +53,9 @@ public:
     void SetCategory_Ekstra(const QString& value) { FCategory_Ekstra = value; }
 
     // Category_Ekstra when set, else Category: what names the panel picture and the grid's rows.
-    const QString& DisplayCategory() const { return FCategory_Ekstra.isEmpty() ? FCategory : FCategory_Ekstra; }
+    const QString& DisplayCategory() const {
+        return FCategory_Ekstra.isEmpty() ? FCategory : FCategory_Ekstra;
+    }
 
 private:
     QString FKeyName;

@@ -2,14 +2,11 @@
 
 #include "dmKeys.h"
 
+#include "FilterText.h"
 #include "MessageBox.h"
 #include "TextRules.h"
 
 namespace {
-
-QString flagLine(const char* flag, bool on) {
-    return QString::fromLatin1(flag) + (on ? QStringLiteral("=True") : QStringLiteral("=False"));
-}
 
 QString side(bool left, const char* leftName, bool right, const char* rightName) {
     if (left) return QString::fromLatin1(leftName);
@@ -31,15 +28,10 @@ void TdmKeys::FindCommand(quint16 VK, bool LAlt, bool RAlt, bool LWin, bool RWin
                                                : UpperCaseAscii(KeyNameOf(VK, this));
 
     // All eight flags must match: left and right count apart.
-    const QStringList filter{QStringLiteral("KeyName=") + name,
-                             flagLine("RAlt", RAlt),
-                             flagLine("LAlt", LAlt),
-                             flagLine("RWin", RWin),
-                             flagLine("LWin", LWin),
-                             flagLine("RShift", RShift),
-                             flagLine("LShift", LShift),
-                             flagLine("RCtrl", RCtrl),
-                             flagLine("LCtrl", LCtrl)};
+    const QStringList filter{
+        QStringLiteral("KeyName=") + name, FlagCondition("RAlt", RAlt),   FlagCondition("LAlt", LAlt),
+        FlagCondition("RWin", RWin),       FlagCondition("LWin", LWin),   FlagCondition("RShift", RShift),
+        FlagCondition("LShift", LShift),   FlagCondition("RCtrl", RCtrl), FlagCondition("LCtrl", LCtrl)};
     FKeys->SetFiltered(false);
     FKeys->SetFilter(filter.join(QStringLiteral("\r\n")));
     FKeys->SetFiltered(true);
@@ -54,8 +46,10 @@ void TdmKeys::FindCommand(quint16 VK, bool LAlt, bool RAlt, bool LWin, bool RWin
         if (FCurrentKeyID < 0 || FCurrentKeyID != key->ID()) {
             FPendingKey = key;
             FCurrentKeyID = key->ID();
-            if (!key->Category_Ekstra().isEmpty()) FilterByCategory(key->Category_Ekstra(), false, true);
-            else FilterByCategory(key->Category(), true, true);
+            if (!key->Category_Ekstra().isEmpty())
+                FilterByCategory(key->Category_Ekstra(), false, true);
+            else
+                FilterByCategory(key->Category(), true, true);
             FPanelTimer->SetEnabled(true);
         }
     } else if (FKeys->Count() == 0) {
@@ -70,7 +64,8 @@ void TdmKeys::FindCommand(quint16 VK, bool LAlt, bool RAlt, bool LWin, bool RWin
 
 void TdmKeys::showDuplicates() const {
     QString text = QString(26, u' ') + QStringLiteral("ERROR IN SHORTCUTS!!!\r\n\r\n") +
-                   QStringLiteral("Please send printscreen of error to \"") + QString::fromLatin1(SupportMailAddress) +
+                   QStringLiteral("Please send printscreen of error to \"") +
+                   QString::fromLatin1(SupportMailAddress) +
                    QStringLiteral("\"\r\n\r\n\r\nDUPLICATED SHORTCUTS:\r\n\r\n");
     for (int i = 0; i < FKeys->Count(); ++i) {
         const auto* key = static_cast<const TKey_Kes*>(FKeys->Items(i));
@@ -86,7 +81,8 @@ void TdmKeys::showDuplicates() const {
 
 void TdmKeys::FilterByCategory(const QString& Name, bool IsMainCategory, bool Remember) {
     FKeys->SetFiltered(false);
-    FKeys->SetFilter((IsMainCategory ? QStringLiteral("Category=") : QStringLiteral("Category_Ekstra=")) + Name);
+    FKeys->SetFilter((IsMainCategory ? QStringLiteral("Category=") : QStringLiteral("Category_Ekstra=")) +
+                     Name);
     FKeys->SetFiltered(true);
     if (Remember) FSavedFilter = FKeys->GetFilter();
 }

@@ -30,7 +30,9 @@ QString KeyNameOf(quint16 VK, TdmKeys* Keys) {
     return name;
 }
 
-QString KeyNameOf(quint16 VK) { return KeyNameOf(VK, dmKeys); }
+QString KeyNameOf(quint16 VK) {
+    return KeyNameOf(VK, dmKeys);
+}
 
 QString TdmKeys::GetVKKeyName(quint16 VK) {
     FVKKeys->SetFiltered(false);

@@ -6,6 +6,7 @@
 #include "dmKeys.h"
 
 #include "Exceptions.h"
+#include "FilterText.h"
 #include "MessageBox.h"
 #include "PublishedProps.h"
 #include "TextRules.h"
@@ -47,10 +48,6 @@ void applyKeyField(TKey_Kes& key, QStringView field) {
     }
 }
 
-QString flagLine(const char* flag, bool on) {
-    return QString::fromLatin1(flag) + (on ? QStringLiteral("=True") : QStringLiteral("=False"));
-}
-
 } // namespace
 
 void TdmKeys::LoadKeys() {
@@ -69,8 +66,10 @@ void TdmKeys::LoadVKKeys() {
     for (const QString& line : tableLines(QStringLiteral("VK_KEYS"))) {
         auto name = std::make_unique<TKey_VK>();
         QStringView rest = line;
-        if (rest.indexOf(u'\t') < 0) rest = QStringView(); // the line is all first column
-        else cutAt(rest, u'\t');
+        if (rest.indexOf(u'\t') < 0)
+            rest = QStringView(); // the line is all first column
+        else
+            cutAt(rest, u'\t');
         const QString code = QStringLiteral("$") + cutAt(rest, u'\t').toString();
         const auto value = TextToInt64(code);
         if (!value) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(code));
@@ -96,14 +95,14 @@ void TdmKeys::Fill_EkstraInfo() {
         const QString ctrlUp = UpperCaseAscii(ctrl);
         // The table has no column for the Windows keys: it names bindings without them.
         const QStringList filter{QStringLiteral("KeyName=") + key,
-                                 flagLine("LShift", shiftUp == u"LSHIFT"),
-                                 flagLine("RShift", shiftUp == u"RSHIFT"),
-                                 flagLine("LAlt", altUp == u"LALT"),
-                                 flagLine("RAlt", altUp == u"RALT"),
-                                 flagLine("LCtrl", ctrlUp == u"LCTRL"),
-                                 flagLine("RCtrl", ctrlUp == u"RCTRL"),
-                                 flagLine("LWin", false),
-                                 flagLine("RWin", false)};
+                                 FlagCondition("LShift", shiftUp == u"LSHIFT"),
+                                 FlagCondition("RShift", shiftUp == u"RSHIFT"),
+                                 FlagCondition("LAlt", altUp == u"LALT"),
+                                 FlagCondition("RAlt", altUp == u"RALT"),
+                                 FlagCondition("LCtrl", ctrlUp == u"LCTRL"),
+                                 FlagCondition("RCtrl", ctrlUp == u"RCTRL"),
+                                 FlagCondition("LWin", false),
+                                 FlagCondition("RWin", false)};
         FKeys->SetFiltered(false);
         FKeys->SetFilter(filter.join(QStringLiteral("\r\n")));
         FKeys->SetFiltered(true);
@@ -111,8 +110,8 @@ void TdmKeys::Fill_EkstraInfo() {
         if (FKeys->Count() == 1) {
             static_cast<TKey_Kes*>(FKeys->Items(0))->SetCategory_Ekstra(category);
         } else {
-            ShowMessage(QStringLiteral("\"Fill_EkstraInfo\" feilet\"\r\n\r\n") + QStringLiteral("Key   = ") + key +
-                        QStringLiteral("\r\nShift = ") + shift + QStringLiteral("\r\nAlt   = ") + alt +
+            ShowMessage(QStringLiteral("\"Fill_EkstraInfo\" feilet\"\r\n\r\n") + QStringLiteral("Key   = ") +
+                        key + QStringLiteral("\r\nShift = ") + shift + QStringLiteral("\r\nAlt   = ") + alt +
                         QStringLiteral("\r\nCtrl  = ") + ctrl + QStringLiteral("\r\nCat   = ") + category);
         }
     }

@@ -52,8 +52,8 @@ public:
     // The one binding of VK with exactly these modifiers: its command and its main category. Command
     // is empty when none or several bindings match (several also show the duplicate message);
     // Category is then left as it was. With PanelVisible, a found binding schedules its panel picture.
-    void FindCommand(quint16 VK, bool LAlt, bool RAlt, bool LWin, bool RWin, bool LShift, bool RShift, bool LCtrl,
-                     bool RCtrl, QString& Command, QString& Category);
+    void FindCommand(quint16 VK, bool LAlt, bool RAlt, bool LWin, bool RWin, bool LShift, bool RShift,
+                     bool LCtrl, bool RCtrl, QString& Command, QString& Category);
 
     // The key-name table's name of VK, empty when it has none.
     QString GetVKKeyName(quint16 VK);

@@ -13,6 +13,9 @@ void BM_ConstructFromEmbeddedTables(benchmark::State& state) {
         benchmark::DoNotOptimize(keys.Keys().Count());
     }
 }
-BENCHMARK(BM_ConstructFromEmbeddedTables)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ConstructFromEmbeddedTables)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -20,8 +20,9 @@ std::vector<TLookUp> lookUps(const TdmKeys& keys) {
         if (key->KeyName().size() != 1 || key->KeyName()[0] < u'A' || key->KeyName()[0] > u'Z') continue;
         const quint16 vk = key->KeyName()[0].unicode();
         // The binding itself, and the same key with both Ctrl keys, which nothing binds.
-        result.push_back({vk, {key->LAlt(), key->RAlt(), key->LWin(), key->RWin(), key->LShift(), key->RShift(),
-                               key->LCtrl(), key->RCtrl()}});
+        result.push_back({vk,
+                          {key->LAlt(), key->RAlt(), key->LWin(), key->RWin(), key->LShift(), key->RShift(),
+                           key->LCtrl(), key->RCtrl()}});
         result.push_back({vk, {false, false, false, false, false, false, true, true}});
     }
     return result;
@@ -37,11 +38,14 @@ void BM_FindCommandPanelHidden(benchmark::State& state) {
     for (auto _ : state) {
         const TLookUp& l = asked[next];
         next = (next + 1) % asked.size();
-        keys.FindCommand(l.VK, l.Flags[0], l.Flags[1], l.Flags[2], l.Flags[3], l.Flags[4], l.Flags[5], l.Flags[6],
-                         l.Flags[7], command, category);
+        keys.FindCommand(l.VK, l.Flags[0], l.Flags[1], l.Flags[2], l.Flags[3], l.Flags[4], l.Flags[5],
+                         l.Flags[6], l.Flags[7], command, category);
         benchmark::DoNotOptimize(command);
     }
 }
-BENCHMARK(BM_FindCommandPanelHidden)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FindCommandPanelHidden)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

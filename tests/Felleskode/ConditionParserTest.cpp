@@ -1,7 +1,7 @@
 #include "ConditionParser.h"
 
-#include <QStringList>
 #include "Felleskode/QtPrinters.h"
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -28,19 +28,17 @@ TEST_P(ParseConditionTest, SplitsFieldOperatorAndValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParseConditionTest,
-    ::testing::Values(TParseCase{"Category_Ekstra=Electrical Power Controls", "Category_Ekstra", opEqual,
-                                 "Electrical Power Controls"},
-                      TParseCase{"Owner.Name<>X", "Owner.Name", opNotEqual, "X"},
-                      TParseCase{"ID<3", "ID", opLess, "3"}, TParseCase{"ID>3", "ID", opGreater, "3"},
-                      TParseCase{"ID<=3", "ID", opLessEqual, "3"}, TParseCase{"ID>=3", "ID", opGreaterEqual, "3"},
-                      TParseCase{"KeyName==", "KeyName", opEqual, "="},
-                      TParseCase{"KeyName= A", "KeyName", opEqual, " A"},
-                      TParseCase{"KeyName=", "KeyName", opEqual, ""},
-                      TParseCase{"  \tLShift  =True", "LShift", opEqual, "True"},
-                      TParseCase{"A . B . C=1", "A.B.C", opEqual, "1"},
-                      TParseCase{".Name=1", ".Name", opEqual, "1"},
-                      TParseCase{"Key2_x<>a=b<c", "Key2_x", opNotEqual, "a=b<c"},
-                      TParseCase{"12.5e3=x", "12.5e3", opEqual, "x"}));
+    ::testing::Values(
+        TParseCase{"Category_Ekstra=Electrical Power Controls", "Category_Ekstra", opEqual,
+                   "Electrical Power Controls"},
+        TParseCase{"Owner.Name<>X", "Owner.Name", opNotEqual, "X"}, TParseCase{"ID<3", "ID", opLess, "3"},
+        TParseCase{"ID>3", "ID", opGreater, "3"}, TParseCase{"ID<=3", "ID", opLessEqual, "3"},
+        TParseCase{"ID>=3", "ID", opGreaterEqual, "3"}, TParseCase{"KeyName==", "KeyName", opEqual, "="},
+        TParseCase{"KeyName= A", "KeyName", opEqual, " A"}, TParseCase{"KeyName=", "KeyName", opEqual, ""},
+        TParseCase{"  \tLShift  =True", "LShift", opEqual, "True"},
+        TParseCase{"A . B . C=1", "A.B.C", opEqual, "1"}, TParseCase{".Name=1", ".Name", opEqual, "1"},
+        TParseCase{"Key2_x<>a=b<c", "Key2_x", opNotEqual, "a=b<c"},
+        TParseCase{"12.5e3=x", "12.5e3", opEqual, "x"}));
 
 struct TFailCase {
     const char* Line;
@@ -66,14 +64,16 @@ INSTANTIATE_TEST_SUITE_P(
         TFailCase{"KeyName", "Feil i filter: \"KeyName\"\r\nFant ikke gyldig operator. (CurrToken=KeyName)"},
         TFailCase{"=5", "Feil i filter: \"=5\"\r\nFant ikke gyldig operator. (CurrToken=5)"},
         TFailCase{"", "Feil i filter: \"\"\r\nFant ikke gyldig operator. (CurrToken=)"},
-        TFailCase{"Key Name=Z", "Feil i filter: \"Key Name=Z\"\r\nFant ikke gyldig operator. (CurrToken=Name)"},
+        TFailCase{"Key Name=Z",
+                  "Feil i filter: \"Key Name=Z\"\r\nFant ikke gyldig operator. (CurrToken=Name)"},
         TFailCase{"Key!=Z", "Feil i filter: \"Key!=Z\"\r\nFant ikke gyldig operator. (CurrToken=Key)"},
         // The operator after a dot is taken as the name's next piece; the value's number is then read.
         TFailCase{"A.=1", "Feil i filter: \"A.=1\"\r\nFant ikke gyldig operator. (CurrToken=1)"}));
 
 TEST(OperatorText, NamesTheSixOperatorsInTheirOrder) {
     const QStringList texts{"=", "<>", "<", ">", "<=", ">="};
-    for (int op = opEqual; op <= opGreaterEqual; ++op) EXPECT_EQ(OperatorText(op), texts[op]);
+    for (int op = opEqual; op <= opGreaterEqual; ++op)
+        EXPECT_EQ(OperatorText(op), texts[op]);
 }
 
 } // namespace

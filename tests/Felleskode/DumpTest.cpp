@@ -10,7 +10,8 @@ TEST(Dump, AnItemPropertyLineCarriesNameTypeAndVerdi) {
     item.KeyName = "Q";
     QStringList lines;
     item.WriteXML(lines, 4);
-    EXPECT_TRUE(lines.contains(QStringLiteral("    <property name=\"KeyName\" type=\"string\" verdi=\"Q\" />")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("    <property name=\"KeyName\" type=\"string\" verdi=\"Q\" />")));
 }
 
 TEST(Dump, WritesEveryPropertyInNameOrderWithHeldItemsNested) {
@@ -36,21 +37,20 @@ TEST(Dump, WritesEveryPropertyInNameOrderWithHeldItemsNested) {
         WriteXMLObject(l, 4, owner);
         return l;
     }();
-    QStringList expected{
-        "<object type=\"TTestItem\">",
-        "  <property name=\"Big\" type=\"Int64\" verdi=\"5000000000\" />",
-        "  <property name=\"Category\" type=\"string\" verdi=\"General\" />",
-        "  <property name=\"Colour\" type=\"TColour\" verdi=\"Blue\" />",
-        "  <property name=\"Count\" type=\"Integer\" verdi=\"-3\" />",
-        "  <property name=\"Extra\" type=\"Variant\" verdi=\"x\" />",
-        "  <property name=\"Helper\" type=\"QObject\" />",
-        "  <property name=\"ID\" type=\"Integer\" verdi=\"0\" />",
-        "  <property name=\"Initial\" type=\"Char\" verdi=\"65\" />",
-        "  <property name=\"KeyName\" type=\"string\" verdi=\"a\"b\" />",
-        "  <property name=\"LCtrl\" type=\"Boolean\" verdi=\"False\" />",
-        "  <property name=\"LShift\" type=\"Boolean\" verdi=\"True\" />",
-        "  <property name=\"Options\" type=\"TOptions\" verdi=\"Lit\" />",
-        "  <property name=\"Owner\" type=\"TSDLItem\" >"};
+    QStringList expected{"<object type=\"TTestItem\">",
+                         "  <property name=\"Big\" type=\"Int64\" verdi=\"5000000000\" />",
+                         "  <property name=\"Category\" type=\"string\" verdi=\"General\" />",
+                         "  <property name=\"Colour\" type=\"TColour\" verdi=\"Blue\" />",
+                         "  <property name=\"Count\" type=\"Integer\" verdi=\"-3\" />",
+                         "  <property name=\"Extra\" type=\"Variant\" verdi=\"x\" />",
+                         "  <property name=\"Helper\" type=\"QObject\" />",
+                         "  <property name=\"ID\" type=\"Integer\" verdi=\"0\" />",
+                         "  <property name=\"Initial\" type=\"Char\" verdi=\"65\" />",
+                         "  <property name=\"KeyName\" type=\"string\" verdi=\"a\"b\" />",
+                         "  <property name=\"LCtrl\" type=\"Boolean\" verdi=\"False\" />",
+                         "  <property name=\"LShift\" type=\"Boolean\" verdi=\"True\" />",
+                         "  <property name=\"Options\" type=\"TOptions\" verdi=\"Lit\" />",
+                         "  <property name=\"Owner\" type=\"TSDLItem\" >"};
     expected += ownerLines;
     expected += QStringList{"  </property>", "  <property name=\"Port\" type=\"Word\" verdi=\"80\" />",
                             "  <property name=\"Symbol\" type=\"WideChar\" verdi=\"90\" />",
@@ -84,15 +84,17 @@ TEST(Dump, AListWritesItsSettingsAndTheActiveView) {
     list.WriteXML(lines, 2);
     ASSERT_GE(lines.size(), 7);
     EXPECT_EQ(lines.mid(0, 6),
-              (QStringList{"  <property name=\"ID\" type=\"Integer\" verdi=\"0\" />",
-                           "  <property name=\"Filtered\" type=\"Boolean\" value=\"True\" />",
-                           "  <property name=\"Filter\" type=\"String\" value=\"KeyName=Q\\r\\nLShift=True\\r\\n\" />",
-                           "  <property name=\"SortReversed\" type=\"Boolean\" value=\"False\" />",
-                           "  <property name=\"SortField\" type=\"String\" value=\"Key\\\\Name\" />",
-                           "  <property name=\"Items\" type=\"DArray\" >"}));
+              (QStringList{
+                  "  <property name=\"ID\" type=\"Integer\" verdi=\"0\" />",
+                  "  <property name=\"Filtered\" type=\"Boolean\" value=\"True\" />",
+                  "  <property name=\"Filter\" type=\"String\" value=\"KeyName=Q\\r\\nLShift=True\\r\\n\" />",
+                  "  <property name=\"SortReversed\" type=\"Boolean\" value=\"False\" />",
+                  "  <property name=\"SortField\" type=\"String\" value=\"Key\\\\Name\" />",
+                  "  <property name=\"Items\" type=\"DArray\" >"}));
     EXPECT_EQ(lines[6], QStringLiteral("    <object type=\"TTestItem\">"));
     EXPECT_EQ(lines.filter("<object").size(), 1);
-    EXPECT_TRUE(lines.contains(QStringLiteral("      <property name=\"KeyName\" type=\"string\" verdi=\"Q\" />")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("      <property name=\"KeyName\" type=\"string\" verdi=\"Q\" />")));
     EXPECT_EQ(lines.last(), QStringLiteral("  </property>"));
 }
 
@@ -103,14 +105,17 @@ struct TEscapeCase {
 
 class EscapeTest : public ::testing::TestWithParam<TEscapeCase> {};
 
-TEST_P(EscapeTest, EscapesLikeC) { EXPECT_EQ(EscapeC(GetParam().Text), QString::fromUtf8(GetParam().Escaped)); }
+TEST_P(EscapeTest, EscapesLikeC) {
+    EXPECT_EQ(EscapeC(GetParam().Text), QString::fromUtf8(GetParam().Escaped));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EscapeTest,
     ::testing::Values(TEscapeCase{"plain text", "plain text"},
                       TEscapeCase{QString::fromLatin1("\a\b\t\n\v\f\r"), "\\a\\b\\t\\n\\v\\f\\r"},
                       TEscapeCase{"say \"hi\"", "say \\\"hi\\\""}, TEscapeCase{"C:\\dir", "C:\\\\dir"},
-                      TEscapeCase{QString(QChar(0)) + QChar(1) + QChar(6) + QChar(14) + QChar(31), "\\x00\\x01\\x06\\x0e\\x1f"},
+                      TEscapeCase{QString(QChar(0)) + QChar(1) + QChar(6) + QChar(14) + QChar(31),
+                                  "\\x00\\x01\\x06\\x0e\\x1f"},
                       TEscapeCase{QStringLiteral("\u00e6 ~"), "\xc3\xa6 ~"}));
 
 } // namespace

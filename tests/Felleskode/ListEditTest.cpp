@@ -17,21 +17,24 @@ QString assertionOf(const std::function<void()>& action) {
 
 QStringList keyNamesOf(const std::vector<TSDLItem*>& items) {
     QStringList names;
-    for (TSDLItem* item : items) names.append(static_cast<TTestItem*>(item)->KeyName);
+    for (TSDLItem* item : items)
+        names.append(static_cast<TTestItem*>(item)->KeyName);
     return names;
 }
 
 class ListEdit : public ::testing::Test {
 protected:
     ListEdit() {
-        for (const char* name : {"A", "B", "C", "D"}) AddTestItem(List, name, QByteArray(name) != "B");
+        for (const char* name : {"A", "B", "C", "D"})
+            AddTestItem(List, name, QByteArray(name) != "B");
     }
     TSDLListe List;
 };
 
 TEST(ListNew, NeedsAClassFromTheCallerOrTheList) {
     TSDLListe list;
-    EXPECT_EQ(assertionOf([&] { list.New(nullptr); }), QStringLiteral("TSDLListe.New: ClassToCreate not assigned"));
+    EXPECT_EQ(assertionOf([&] { list.New(nullptr); }),
+              QStringLiteral("TSDLListe.New: ClassToCreate not assigned"));
     list.ClassToCreate = &TTestItem::staticMetaObject;
     std::unique_ptr<TSDLItem> made(list.New(nullptr));
     EXPECT_STREQ(made->metaObject()->className(), "TTestItem");
@@ -112,12 +115,14 @@ TEST_F(ListEdit, SwapExchangesTwoPlacesOfTheActiveView) {
 TEST_F(ListEdit, SwapOutsideTheViewFailsWithTheIndexInTheMessage) {
     EXPECT_EQ(assertionOf([&] { List.Swap(0, List.Count()); }),
               QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx2 = 4"));
-    EXPECT_EQ(assertionOf([&] { List.Swap(-1, 0); }), QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx1 = -1"));
+    EXPECT_EQ(assertionOf([&] { List.Swap(-1, 0); }),
+              QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx1 = -1"));
     TTestItem outsider;
     EXPECT_EQ(assertionOf([&] { List.Swap(List.Items(0), &outsider); }),
               QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx2 = -1"));
     TSDLListe empty;
-    EXPECT_EQ(assertionOf([&] { empty.Swap(0, 0); }), QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx1 = 0"));
+    EXPECT_EQ(assertionOf([&] { empty.Swap(0, 0); }),
+              QStringLiteral("TSDLListe.Swap( ): Index out of bounds (idx1 = 0"));
 }
 
 TEST_F(ListEdit, MoveWorksOnAllItemsEvenWhileFiltered) {

@@ -8,7 +8,8 @@ namespace {
 
 QStringList keyNamesOf(const TSDLListe& list) {
     QStringList names;
-    for (int i = 0; i < list.Count(); ++i) names.append(static_cast<TTestItem*>(list.Items(i))->KeyName);
+    for (int i = 0; i < list.Count(); ++i)
+        names.append(static_cast<TTestItem*>(list.Items(i))->KeyName);
     return names;
 }
 
@@ -36,7 +37,8 @@ TEST(ListIDs, AreHandedOutFromOneAndNeverReused) {
     auto* first = new TTestItem;
     EXPECT_EQ(list.Add(first), 1);
     EXPECT_EQ(first->ID(), 1);
-    for (int i = 0; i < 9; ++i) list.Add(new TTestItem);
+    for (int i = 0; i < 9; ++i)
+        list.Add(new TTestItem);
     EXPECT_EQ(list.LastID(), 10);
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
@@ -124,7 +126,9 @@ TEST_F(ListFilter, AMalformedLineFailsTheOperationAndLeavesTheListUsable) {
         List.SetFiltered(true);
         FAIL();
     } catch (const EFilterError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Feil i filter: \"KeyName\"\r\nFant ikke gyldig operator. (CurrToken=KeyName)"));
+        EXPECT_EQ(
+            e.Message(),
+            QStringLiteral("Feil i filter: \"KeyName\"\r\nFant ikke gyldig operator. (CurrToken=KeyName)"));
     }
     EXPECT_TRUE(List.Filtered());
     EXPECT_EQ(List.Count(), 0);

@@ -1,5 +1,5 @@
-#include "Exceptions.h"
 #include "PublishedProps.h"
+#include "Exceptions.h"
 #include "TestItems.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +23,15 @@ TEST_P(PublishedKindTest, MapsTheQtTypeToItsKindAndDumpName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Properties, PublishedKindTest,
-    ::testing::Values(TKindCase{"ID", TTypeKind::Integer, "Integer"}, TKindCase{"Count", TTypeKind::Integer, "Integer"},
-                      TKindCase{"Port", TTypeKind::Word, "Word"}, TKindCase{"Big", TTypeKind::Int64, "Int64"},
-                      TKindCase{"Initial", TTypeKind::Char, "Char"}, TKindCase{"LShift", TTypeKind::Boolean, "Boolean"},
-                      TKindCase{"Colour", TTypeKind::Enumeration, "TColour"},
-                      TKindCase{"Weight", TTypeKind::Float, "Double"}, TKindCase{"KeyName", TTypeKind::String, "string"},
-                      TKindCase{"Symbol", TTypeKind::WChar, "WideChar"}, TKindCase{"Options", TTypeKind::Set, "TOptions"},
-                      TKindCase{"Owner", TTypeKind::Class, "TSDLItem"},
-                      TKindCase{"Helper", TTypeKind::Class, "QObject"}, TKindCase{"Extra", TTypeKind::Variant, "Variant"}));
+    ::testing::Values(
+        TKindCase{"ID", TTypeKind::Integer, "Integer"}, TKindCase{"Count", TTypeKind::Integer, "Integer"},
+        TKindCase{"Port", TTypeKind::Word, "Word"}, TKindCase{"Big", TTypeKind::Int64, "Int64"},
+        TKindCase{"Initial", TTypeKind::Char, "Char"}, TKindCase{"LShift", TTypeKind::Boolean, "Boolean"},
+        TKindCase{"Colour", TTypeKind::Enumeration, "TColour"},
+        TKindCase{"Weight", TTypeKind::Float, "Double"}, TKindCase{"KeyName", TTypeKind::String, "string"},
+        TKindCase{"Symbol", TTypeKind::WChar, "WideChar"}, TKindCase{"Options", TTypeKind::Set, "TOptions"},
+        TKindCase{"Owner", TTypeKind::Class, "TSDLItem"}, TKindCase{"Helper", TTypeKind::Class, "QObject"},
+        TKindCase{"Extra", TTypeKind::Variant, "Variant"}));
 
 TEST(PublishedProps, LookUpIgnoresAsciiCase) {
     TTestItem item;
@@ -50,9 +51,11 @@ TEST(PublishedProps, QObjectsOwnPropertiesAreNotPublished) {
 
 TEST(PublishedProps, ListsAllPropertiesSortedByName) {
     QStringList names;
-    for (const TPropInfo* p : GetPropList(&TTestItem::staticMetaObject)) names.append(p->Name);
-    EXPECT_EQ(names, (QStringList{"Big", "Category", "Colour", "Count", "Extra", "Helper", "ID", "Initial", "KeyName", "LCtrl",
-                                  "LShift", "Options", "Owner", "Port", "Symbol", "Weight"}));
+    for (const TPropInfo* p : GetPropList(&TTestItem::staticMetaObject))
+        names.append(p->Name);
+    EXPECT_EQ(names,
+              (QStringList{"Big", "Category", "Colour", "Count", "Extra", "Helper", "ID", "Initial",
+                           "KeyName", "LCtrl", "LShift", "Options", "Owner", "Port", "Symbol", "Weight"}));
 }
 
 TEST(PublishedProps, GivesTaggedValues) {
@@ -89,9 +92,10 @@ TEST(PublishedProps, WritesBooleansByNameIgnoringCase) {
     EXPECT_FALSE(item.LShift);
 }
 
-TEST(PublishedProps, WritingAnUnpublishedNameFails) {
+TEST(PublishedProps, WritingANameThatIsNoBooleanFails) {
     TTestItem item;
-    for (const QString& name : {QStringLiteral("RShift"), QStringLiteral(" LShift"), QString()}) {
+    for (const QString& name :
+         {QStringLiteral("RShift"), QStringLiteral(" LShift"), QString(), QStringLiteral("KeyName")}) {
         try {
             SetBoolProp(&item, name, true);
             FAIL() << "no error for " << name.toStdString();
@@ -99,6 +103,7 @@ TEST(PublishedProps, WritingAnUnpublishedNameFails) {
             EXPECT_EQ(e.Message(), QStringLiteral("Property %1 does not exist").arg(name));
         }
     }
+    EXPECT_EQ(item.KeyName, QString());
 }
 
 } // namespace

@@ -86,7 +86,8 @@ TEST_F(ListFile, LoadingReplacesAndFreesTheOldItems) {
     source.SaveToFile(Path);
     TSDLListe target;
     QPointer<TTestItem> old = AddTestItem(target, "Old");
-    for (int i = 0; i < 4; ++i) AddTestItem(target, "Old");
+    for (int i = 0; i < 4; ++i)
+        AddTestItem(target, "Old");
     target.LoadFromFile(Path);
     EXPECT_TRUE(old.isNull());
     ASSERT_EQ(target.Count(), 1);
@@ -125,12 +126,17 @@ class DamagedListFile : public ListFile, public ::testing::WithParamInterface<in
 
 QByteArray damaged(const QByteArray& good, int kind) {
     switch (kind) {
-    case 0: return good.left(good.size() - 3);                   // truncated
-    case 1: return good.left(10);                                // truncated in the header
-    case 2: return QByteArray("this is not a list file at all"); // garbage
-    case 3: return QByteArray();                                 // empty
-    case 4: return good + QByteArray("\x01\x02", 2);             // trailing bytes
-    default: {                                                   // a class nobody registered
+    case 0:
+        return good.left(good.size() - 3); // truncated
+    case 1:
+        return good.left(10); // truncated in the header
+    case 2:
+        return QByteArray("this is not a list file at all"); // garbage
+    case 3:
+        return QByteArray(); // empty
+    case 4:
+        return good + QByteArray("\x01\x02", 2); // trailing bytes
+    default: {                                   // a class nobody registered
         QByteArray bytes = good;
         const QByteArray from = QByteArray("T\0T\0e\0s\0t\0I\0t\0e\0m", 17);
         const QByteArray to = QByteArray("T\0T\0e\0s\0t\0I\0t\0e\0x", 17);

@@ -1,6 +1,7 @@
 #include "TestItems.h"
 
-TTestItem* AddTestItem(TSDLListe& list, const QString& keyName, bool lShift, bool lCtrl, const QString& category) {
+TTestItem* AddTestItem(TSDLListe& list, const QString& keyName, bool lShift, bool lCtrl,
+                       const QString& category) {
     auto* item = new TTestItem;
     item->KeyName = keyName;
     item->LShift = lShift;

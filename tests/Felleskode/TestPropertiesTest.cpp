@@ -39,7 +39,9 @@ struct TConditionCase {
     bool Holds;
 };
 
-void PrintTo(const TConditionCase& c, std::ostream* os) { *os << '"' << c.Line << '"'; }
+void PrintTo(const TConditionCase& c, std::ostream* os) {
+    *os << '"' << c.Line << '"';
+}
 
 class ConditionKindTest : public ::testing::TestWithParam<TConditionCase> {};
 
@@ -53,15 +55,15 @@ TEST_P(ConditionKindTest, ComparesByThePropertysKind) {
 // Integers and characters: property against value, text that is no integer makes the line false.
 INSTANTIATE_TEST_SUITE_P(
     Integers, ConditionKindTest,
-    ::testing::Values(TConditionCase{"Count=5", true}, TConditionCase{"Count<6", true}, TConditionCase{"Count<5", false},
-                      TConditionCase{"Count>4", true}, TConditionCase{"Count<=5", true},
-                      TConditionCase{"Count>=6", false}, TConditionCase{"Count<>5", false},
-                      TConditionCase{"Count=$5", true}, TConditionCase{"Count=five", false},
-                      TConditionCase{"Count<>five", false}, TConditionCase{"Count=5.0", false},
-                      TConditionCase{"Port=8080", true}, TConditionCase{"Port>8000", true},
-                      TConditionCase{"Big=5000000000", true}, TConditionCase{"Big<5000000001", true},
-                      TConditionCase{"Initial=77", true}, TConditionCase{"Initial>76", true},
-                      TConditionCase{"Initial=M", false}));
+    ::testing::Values(TConditionCase{"Count=5", true}, TConditionCase{"Count<6", true},
+                      TConditionCase{"Count<5", false}, TConditionCase{"Count>4", true},
+                      TConditionCase{"Count<=5", true}, TConditionCase{"Count>=6", false},
+                      TConditionCase{"Count<>5", false}, TConditionCase{"Count=$5", true},
+                      TConditionCase{"Count=five", false}, TConditionCase{"Count<>five", false},
+                      TConditionCase{"Count=5.0", false}, TConditionCase{"Port=8080", true},
+                      TConditionCase{"Port>8000", true}, TConditionCase{"Big=5000000000", true},
+                      TConditionCase{"Big<5000000001", true}, TConditionCase{"Initial=77", true},
+                      TConditionCase{"Initial>76", true}, TConditionCase{"Initial=M", false}));
 
 // Booleans: value against property, False before True.
 INSTANTIATE_TEST_SUITE_P(
@@ -98,10 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TConditionCase{"Category<A", true}, TConditionCase{"Category<>hydraulics", false}));
 
 // Wide characters: the code in decimal, compared as text with the value on the left.
-INSTANTIATE_TEST_SUITE_P(
-    WideCharacters, ConditionKindTest,
-    ::testing::Values(TConditionCase{"Symbol=65", true}, TConditionCase{"Symbol=A", false},
-                      TConditionCase{"Symbol>7", true}, TConditionCase{"Symbol<7", false}));
+INSTANTIATE_TEST_SUITE_P(WideCharacters, ConditionKindTest,
+                         ::testing::Values(TConditionCase{"Symbol=65", true},
+                                           TConditionCase{"Symbol=A", false},
+                                           TConditionCase{"Symbol>7", true},
+                                           TConditionCase{"Symbol<7", false}));
 
 // Sets, object references and variants are never compared; unknown names never hold.
 INSTANTIATE_TEST_SUITE_P(
@@ -114,11 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
 // "classname" and names through object references.
 INSTANTIATE_TEST_SUITE_P(
     Names, ConditionKindTest,
-    ::testing::Values(TConditionCase{"classname=ttestitem", true}, TConditionCase{"ClassName<>TTestItem", false},
-                      TConditionCase{"CLASSNAME>TZ", true}, TConditionCase{"Owner.KeyName=q", true},
-                      TConditionCase{"owner.count<4", true}, TConditionCase{"Owner.Count<3", false},
-                      TConditionCase{"Owner.NoSuch=1", false}, TConditionCase{"NoOwner.KeyName=Q", false},
-                      TConditionCase{"KeyName.Length=8", false}, TConditionCase{"Owner.Owner.KeyName=Q", false},
+    ::testing::Values(TConditionCase{"classname=ttestitem", true},
+                      TConditionCase{"ClassName<>TTestItem", false}, TConditionCase{"CLASSNAME>TZ", true},
+                      TConditionCase{"Owner.KeyName=q", true}, TConditionCase{"owner.count<4", true},
+                      TConditionCase{"Owner.Count<3", false}, TConditionCase{"Owner.NoSuch=1", false},
+                      TConditionCase{"NoOwner.KeyName=Q", false}, TConditionCase{"KeyName.Length=8", false},
+                      TConditionCase{"Owner.Owner.KeyName=Q", false},
                       TConditionCase{"Owner.classname=TTestItem", true}));
 
 TEST(TestProperties, AnObjectReferenceToSomethingElseThanAnItemHoldsNothing) {
@@ -138,10 +142,12 @@ TEST(TestProperties, ABooleanValueThatIsNoBooleanShowsAMessageAndFails) {
     EXPECT_FALSE(f.Test("LShift=yes"));
     EXPECT_FALSE(f.Test("LShift<>yes"));
     ASSERT_EQ(boxes.Texts.size(), 2);
-    EXPECT_EQ(boxes.Texts[0], QStringLiteral("TSDLListe.TestProperties(): Ugyldig filter. Feltet LShift har ikke "
-                                             "gyldig verdi.\r\n\r\n(...LShift=yes...)"));
-    EXPECT_EQ(boxes.Texts[1], QStringLiteral("TSDLListe.TestProperties(): Ugyldig filter. Feltet LShift har ikke "
-                                             "gyldig verdi.\r\n\r\n(...LShift<>yes...)"));
+    EXPECT_EQ(boxes.Texts[0],
+              QStringLiteral("TSDLListe.TestProperties(): Ugyldig filter. Feltet LShift har ikke "
+                             "gyldig verdi.\r\n\r\n(...LShift=yes...)"));
+    EXPECT_EQ(boxes.Texts[1],
+              QStringLiteral("TSDLListe.TestProperties(): Ugyldig filter. Feltet LShift har ikke "
+                             "gyldig verdi.\r\n\r\n(...LShift<>yes...)"));
 }
 
 TEST(TestProperties, ABooleanValueWithBlanksIsNoBoolean) {

@@ -17,11 +17,13 @@ TEST_P(SplitLinesTest, BreaksAtEveryKindOfLineEnd) {
     EXPECT_EQ(SplitLines(QString::fromLatin1(GetParam().Text)), GetParam().Lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SplitLinesTest,
-    ::testing::Values(TSplitCase{"", {}}, TSplitCase{"A=1", {"A=1"}}, TSplitCase{"A=1\r\n", {"A=1"}},
-                      TSplitCase{"A\r\nB\rC\nD", {"A", "B", "C", "D"}}, TSplitCase{"A\r\n\r\nB", {"A", "", "B"}},
-                      TSplitCase{"\r\n", {""}}, TSplitCase{"A\n\n", {"A", ""}}, TSplitCase{"A\n\rB", {"A", "", "B"}}));
+INSTANTIATE_TEST_SUITE_P(Texts, SplitLinesTest,
+                         ::testing::Values(TSplitCase{"", {}}, TSplitCase{"A=1", {"A=1"}},
+                                           TSplitCase{"A=1\r\n", {"A=1"}},
+                                           TSplitCase{"A\r\nB\rC\nD", {"A", "B", "C", "D"}},
+                                           TSplitCase{"A\r\n\r\nB", {"A", "", "B"}}, TSplitCase{"\r\n", {""}},
+                                           TSplitCase{"A\n\n", {"A", ""}},
+                                           TSplitCase{"A\n\rB", {"A", "", "B"}}));
 
 TEST(SplitLines, AZeroCharacterEndsTheText) {
     const QString text = QStringLiteral("A\r\nB") + QChar(0) + QStringLiteral("\r\nC");

@@ -20,7 +20,8 @@ TEST_F(ShippedKeysTest, StartsWithNothingScheduledOrRemembered) {
 TEST_F(ShippedKeysTest, BuildCategoriesGivesOneEntryPerDisplayCategoryOfTheView) {
     Keys->SetCategoryFilter(false);
     std::set<QString> distinct;
-    for (TSDLItem* item : Keys->Keys().AllItems()) distinct.insert(static_cast<TKey_Kes*>(item)->DisplayCategory());
+    for (TSDLItem* item : Keys->Keys().AllItems())
+        distinct.insert(static_cast<TKey_Kes*>(item)->DisplayCategory());
     EXPECT_EQ(Keys->BuildCategories(), 54);
     EXPECT_EQ(distinct.size(), 54u);
     QStringList first;
@@ -40,7 +41,8 @@ TEST_F(ShippedKeysTest, BuildCategoriesGivesOneEntryPerDisplayCategoryOfTheView)
     EXPECT_EQ(Keys->CategoryAt(-1), nullptr);
     EXPECT_EQ(Keys->BuildCategories(), 54);
     QStringList second;
-    for (int i = 0; i < 54; ++i) second.append(Keys->CategoryAt(i)->DisplayCategory());
+    for (int i = 0; i < 54; ++i)
+        second.append(Keys->CategoryAt(i)->DisplayCategory());
     EXPECT_EQ(first, second);
 }
 
@@ -76,7 +78,8 @@ TEST_F(ShippedKeysTest, SetCategoryFilterBeforeAnyRememberedKeepsTheLastView) {
     EXPECT_EQ(Keys->Keys().GetFilter(), QString());
     EXPECT_TRUE(Keys->KeysFiltered());
     ASSERT_EQ(Keys->Keys().Count(), 1);
-    EXPECT_EQ(static_cast<TKey_Kes*>(Keys->Keys().Items(0))->CommandName(), QStringLiteral("Time accelerate"));
+    EXPECT_EQ(static_cast<TKey_Kes*>(Keys->Keys().Items(0))->CommandName(),
+              QStringLiteral("Time accelerate"));
 }
 
 } // namespace

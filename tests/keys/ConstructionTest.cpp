@@ -1,5 +1,5 @@
-#include "Felleskode/QtPrinters.h"
 #include "Exceptions.h"
+#include "Felleskode/QtPrinters.h"
 #include "FixtureTables.h"
 #include "support/FakeMessageBox.h"
 

@@ -17,8 +17,9 @@ const QStringList bindings{
 };
 
 QString failure(const char* key, const char* shift, const char* alt, const char* ctrl, const char* cat) {
-    return QStringLiteral("\"Fill_EkstraInfo\" feilet\"\r\n\r\nKey   = %1\r\nShift = %2\r\nAlt   = %3\r\nCtrl  = %4\r\n"
-                          "Cat   = %5")
+    return QStringLiteral(
+               "\"Fill_EkstraInfo\" feilet\"\r\n\r\nKey   = %1\r\nShift = %2\r\nAlt   = %3\r\nCtrl  = %4\r\n"
+               "Cat   = %5")
         .arg(key, shift, alt, ctrl, cat);
 }
 
@@ -28,7 +29,9 @@ struct TExtraCase {
     const char* Message[5];
 };
 
-void PrintTo(const TExtraCase& c, std::ostream* os) { *os << '"' << c.Line << '"'; }
+void PrintTo(const TExtraCase& c, std::ostream* os) {
+    *os << '"' << c.Line << '"';
+}
 
 class FillEkstraInfoLine : public ::testing::TestWithParam<TExtraCase> {};
 
@@ -54,17 +57,16 @@ TEST_P(FillEkstraInfoLine, NamesExactlyOneBindingOrShowsAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, FillEkstraInfoLine,
-    ::testing::Values(TExtraCase{"Q\tLShift\t\tLCtrl\tElectrical Power Controls", 1, {}},
-                      TExtraCase{"q\tlshift\t\tlctrl\tElectrical Power Controls", 1, {}},
-                      TExtraCase{"Q\tLShift\t\t\tGenerator Panel", 2, {}},
-                      TExtraCase{"Q\tLShift\t\t\tGenerator\t", 2, {}},
-                      TExtraCase{"PageDown\tRShift\t\tRCtrl\tTrim\textra column", 7, {}},
-                      TExtraCase{"W\t\tRAlt\t\tWipers", 3, {}},
-                      TExtraCase{"Q\t LShift\t\tLCtrl\tPower", 0, {"Q", " LShift", "", "LCtrl", "Power"}},
-                      TExtraCase{"Q \tLShift\t\tLCtrl\tPower", 0, {"Q ", "LShift", "", "LCtrl", "Power"}},
-                      TExtraCase{"D\t\t\t\tBoth", 0, {"D", "", "", "", "Both"}},
-                      TExtraCase{"", 0, {"", "", "", "", ""}},
-                      TExtraCase{"X\tLShift\tLAlt\tLCtrl\tNone", 0, {"X", "LShift", "LAlt", "LCtrl", "None"}}));
+    ::testing::Values(
+        TExtraCase{"Q\tLShift\t\tLCtrl\tElectrical Power Controls", 1, {}},
+        TExtraCase{"q\tlshift\t\tlctrl\tElectrical Power Controls", 1, {}},
+        TExtraCase{"Q\tLShift\t\t\tGenerator Panel", 2, {}}, TExtraCase{"Q\tLShift\t\t\tGenerator\t", 2, {}},
+        TExtraCase{"PageDown\tRShift\t\tRCtrl\tTrim\textra column", 7, {}},
+        TExtraCase{"W\t\tRAlt\t\tWipers", 3, {}},
+        TExtraCase{"Q\t LShift\t\tLCtrl\tPower", 0, {"Q", " LShift", "", "LCtrl", "Power"}},
+        TExtraCase{"Q \tLShift\t\tLCtrl\tPower", 0, {"Q ", "LShift", "", "LCtrl", "Power"}},
+        TExtraCase{"D\t\t\t\tBoth", 0, {"D", "", "", "", "Both"}}, TExtraCase{"", 0, {"", "", "", "", ""}},
+        TExtraCase{"X\tLShift\tLAlt\tLCtrl\tNone", 0, {"X", "LShift", "LAlt", "LCtrl", "None"}}));
 
 TEST(FillEkstraInfo, NeverNamesABindingWithAWindowsKey) {
     FakeMessageBox boxes;

@@ -4,7 +4,8 @@
 
 TFixtureTables& TFixtureTables::Set(const QString& name, const QStringList& lines) {
     QByteArray text;
-    for (const QString& line : lines) text += line.toLatin1() + "\r\n";
+    for (const QString& line : lines)
+        text += line.toLatin1() + "\r\n";
     Tables.insert(name, text);
     return *this;
 }

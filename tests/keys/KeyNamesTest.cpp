@@ -16,15 +16,16 @@ TEST_P(KeyNameOfTest, AsksTheLayoutThenTheKeyNameTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyNameOfTest,
-                         ::testing::Values(TNameCase{'Z', "z"}, TNameCase{'1', "1"}, TNameCase{VK_SPACE, "SPACE"},
-                                           TNameCase{VK_RETURN, "ENTER"}, TNameCase{VK_TAB, "TAB"},
-                                           TNameCase{VK_F1, "F1"}, TNameCase{VK_NEXT, "PAGEDOWN"},
-                                           TNameCase{VK_NUMPAD5, "5"}, TNameCase{VK_OEM_7, "'"},
-                                           TNameCase{VK_OEM_5, "\\"}, TNameCase{VK_OEM_PLUS, "="},
-                                           TNameCase{VK_NUMLOCK, "NumLock"}));
+                         ::testing::Values(TNameCase{'Z', "z"}, TNameCase{'1', "1"},
+                                           TNameCase{VK_SPACE, "SPACE"}, TNameCase{VK_RETURN, "ENTER"},
+                                           TNameCase{VK_TAB, "TAB"}, TNameCase{VK_F1, "F1"},
+                                           TNameCase{VK_NEXT, "PAGEDOWN"}, TNameCase{VK_NUMPAD5, "5"},
+                                           TNameCase{VK_OEM_7, "'"}, TNameCase{VK_OEM_5, "\\"},
+                                           TNameCase{VK_OEM_PLUS, "="}, TNameCase{VK_NUMLOCK, "NumLock"}));
 
 TEST_F(ShippedKeysTest, ModifiersDownDoNotChangeTheName) {
-    for (quint16 vk : {VK_LSHIFT, VK_LCONTROL, VK_LMENU, VK_LWIN}) KeyState.KeyDown(vk);
+    for (quint16 vk : {VK_LSHIFT, VK_LCONTROL, VK_LMENU, VK_LWIN})
+        KeyState.KeyDown(vk);
     EXPECT_EQ(KeyNameOf('Z', Keys.get()), QStringLiteral("z"));
     EXPECT_EQ(KeyNameOf('1', Keys.get()), QStringLiteral("1"));
 }

@@ -1,5 +1,5 @@
-#include "Felleskode/QtPrinters.h"
 #include "Exceptions.h"
+#include "Felleskode/QtPrinters.h"
 #include "FixtureTables.h"
 #include "support/FakeMessageBox.h"
 
@@ -7,12 +7,21 @@
 
 namespace {
 
-enum TFlag { fLAlt = 1, fRAlt = 2, fLWin = 4, fRWin = 8, fLShift = 16, fRShift = 32, fLCtrl = 64, fRCtrl = 128 };
+enum TFlag {
+    fLAlt = 1,
+    fRAlt = 2,
+    fLWin = 4,
+    fRWin = 8,
+    fLShift = 16,
+    fRShift = 32,
+    fLCtrl = 64,
+    fRCtrl = 128
+};
 
 int flagsOf(const TKey_Kes& key) {
-    return (key.LAlt() ? fLAlt : 0) | (key.RAlt() ? fRAlt : 0) | (key.LWin() ? fLWin : 0) | (key.RWin() ? fRWin : 0) |
-           (key.LShift() ? fLShift : 0) | (key.RShift() ? fRShift : 0) | (key.LCtrl() ? fLCtrl : 0) |
-           (key.RCtrl() ? fRCtrl : 0);
+    return (key.LAlt() ? fLAlt : 0) | (key.RAlt() ? fRAlt : 0) | (key.LWin() ? fLWin : 0) |
+           (key.RWin() ? fRWin : 0) | (key.LShift() ? fLShift : 0) | (key.RShift() ? fRShift : 0) |
+           (key.LCtrl() ? fLCtrl : 0) | (key.RCtrl() ? fRCtrl : 0);
 }
 
 struct TBindingCase {
@@ -23,7 +32,9 @@ struct TBindingCase {
     const char* Category;
 };
 
-void PrintTo(const TBindingCase& c, std::ostream* os) { *os << '"' << c.Line << '"'; }
+void PrintTo(const TBindingCase& c, std::ostream* os) {
+    *os << '"' << c.Line << '"';
+}
 
 class LoadKeysLine : public ::testing::TestWithParam<TBindingCase> {};
 
@@ -46,20 +57,19 @@ INSTANTIATE_TEST_SUITE_P(
                      "category = 'General'",
                      "Z", fLCtrl, "Time accelerate", "General"},
         TBindingCase{"key = '''@ name = 'Apostrophe'", "'", 0, "Apostrophe", ""},
-        TBindingCase{"key = ''", "'", 0, "", ""},
-        TBindingCase{"key = '\\'", "\\", 0, "", ""},
-        TBindingCase{"key = '='", "=", 0, "", ""},
-        TBindingCase{"key=PageDown", "PageDown", 0, "", ""},
+        TBindingCase{"key = ''", "'", 0, "", ""}, TBindingCase{"key = '\\'", "\\", 0, "", ""},
+        TBindingCase{"key = '='", "=", 0, "", ""}, TBindingCase{"key=PageDown", "PageDown", 0, "", ""},
         TBindingCase{"\t key \t=  'F11' \t@category= ' Views '", "F11", 0, "", " Views "},
         TBindingCase{"Key = 'A'@ name = 'Upper-case field name'", "", 0, "Upper-case field name", ""},
-        TBindingCase{"key = 'H'@ name = 'Heading@ Auto'@ category = 'Autopilot'", "H", 0, "Heading", "Autopilot"},
-        TBindingCase{"", "", 0, "", ""},
-        TBindingCase{"@@@", "", 0, "", ""},
+        TBindingCase{"key = 'H'@ name = 'Heading@ Auto'@ category = 'Autopilot'", "H", 0, "Heading",
+                     "Autopilot"},
+        TBindingCase{"", "", 0, "", ""}, TBindingCase{"@@@", "", 0, "", ""},
         TBindingCase{"reformers = 'RCtrl';'RShift'", "", fRCtrl | fRShift, "", ""},
         TBindingCase{"reformers = 'LCtrl';'LShift';'LAlt'", "", fLCtrl | fLShift | fLAlt, "", ""},
         TBindingCase{"reformers = 'lctrl';'RALT';'lWin'", "", fLCtrl | fRAlt | fLWin, "", ""},
         TBindingCase{"reformers = 'LCtrl';", "", fLCtrl, "", ""},
-        TBindingCase{"key = 'A'@ key = 'B'@ reformers = 'LCtrl'@ reformers = 'RWin'", "B", fLCtrl | fRWin, "", ""},
+        TBindingCase{"key = 'A'@ key = 'B'@ reformers = 'LCtrl'@ reformers = 'RWin'", "B", fLCtrl | fRWin, "",
+                     ""},
         TBindingCase{"key = 'Q'@ up = iCommandStop@ pressed = iCommandHold@ name = 'x'", "Q", 0, "x", ""}));
 
 struct TBadReformer {
@@ -91,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LoadKeys, IDsFollowTheTableOrder) {
     TdmKeys keys(KeysOnly({"key = 'A'", "", "key = 'C'"}).Source());
     ASSERT_EQ(keys.Keys().AllItems().size(), 3u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(KeyAt(keys, i)->ID(), i + 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(KeyAt(keys, i)->ID(), i + 1);
     EXPECT_EQ(KeyAt(keys, 2)->KeyName(), QStringLiteral("C"));
     EXPECT_FALSE(keys.Keys().Filtered());
 }

@@ -96,8 +96,8 @@ TEST_F(PanelSchedule, AnotherBindingOfTheLoadedPictureCausesNoCallBack) {
     TKey_Kes* sibling = nullptr;
     for (TSDLItem* item : Keys->Keys().AllItems()) {
         auto* key = static_cast<TKey_Kes*>(item);
-        if (key != Power && key->DisplayCategory() == Power->DisplayCategory() && key->KeyName().size() == 1 &&
-            key->KeyName()[0] >= u'A' && key->KeyName()[0] <= u'Z')
+        if (key != Power && key->DisplayCategory() == Power->DisplayCategory() &&
+            key->KeyName().size() == 1 && key->KeyName()[0] >= u'A' && key->KeyName()[0] <= u'Z')
             sibling = key;
     }
     ASSERT_NE(sibling, nullptr);
@@ -167,15 +167,17 @@ struct TPictureNameCase {
 class PanelPictureNameTest : public ::testing::TestWithParam<TPictureNameCase> {};
 
 TEST_P(PanelPictureNameTest, FollowsTheFourReplacements) {
-    EXPECT_EQ(PanelPictureName(QString::fromLatin1(GetParam().Category)), QString::fromLatin1(GetParam().Name));
+    EXPECT_EQ(PanelPictureName(QString::fromLatin1(GetParam().Category)),
+              QString::fromLatin1(GetParam().Name));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PanelPictureNameTest,
-                         ::testing::Values(TPictureNameCase{"Electrical Power Controls", "Electrical_Power_Controls"},
+                         ::testing::Values(TPictureNameCase{"Electrical Power Controls",
+                                                            "Electrical_Power_Controls"},
                                            TPictureNameCase{"Radio & Data - Panel", "Radio_Data_Panel"},
-                                           TPictureNameCase{"Fuel ", "Fuel_"},
-                                           TPictureNameCase{"A-B", "A_B"}, TPictureNameCase{"A  B", "AB"},
-                                           TPictureNameCase{"A   B", "A_B"}, TPictureNameCase{"A&B", "A&B"},
+                                           TPictureNameCase{"Fuel ", "Fuel_"}, TPictureNameCase{"A-B", "A_B"},
+                                           TPictureNameCase{"A  B", "AB"}, TPictureNameCase{"A   B", "A_B"},
+                                           TPictureNameCase{"A&B", "A&B"},
                                            TPictureNameCase{"General", "General"}, TPictureNameCase{"", ""}));
 
 } // namespace
