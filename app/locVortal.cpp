@@ -10,6 +10,7 @@
 #include "Timer.h"
 #include "VersionText.h"
 #include "WinHook.h"
+#include "dmGridDataSource.h"
 #include "dmKeys.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,7 @@ void TfrmVortal_Kes_Commands::FormCreate() {
     dmKeys->Viewer = [viewer](QIODevice* Stream, bool IsJPEG) { viewer->LoadFromStream(Stream, IsJPEG); };
     dmKeys->OnPanelPicture = [this](bool Shown) { PanelPictureChanged(Shown); };
     dmKeys->PanelVisible = false;
+    ConnectGrid();
 
     imgFormSize->SetShowHint(true);
     imgClose->SetShowHint(true);
@@ -124,6 +126,8 @@ void TfrmVortal_Kes_Commands::imgFormSizeClick() {
     dmKeys->PanelVisible = !dmKeys->PanelVisible;
     TSuspendDrawing suspended(pnlTop);
     ApplyPanelHeight();
+    // The last key again: with the panel shown, its command's picture is chosen and loaded.
+    if (FLastKeyMsg.wParam != 0) PostMessage(this, WM_USER, FLastKeyMsg.wParam, FLastKeyMsg.lParam);
 }
 
 void TfrmVortal_Kes_Commands::ApplyPanelHeight() { SetHeight(dmKeys->PanelVisible ? ExpandedHeight : CollapsedHeight); }

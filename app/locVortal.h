@@ -14,7 +14,9 @@
 class QGroupBox;
 class QLabel;
 class QTabWidget;
-class QTreeView;
+class TKeyGrid;
+class TViewCategoryDS;
+class TViewKeysDS;
 class TGradientBackground;
 class TALZoomImage;
 class TPictureImage;
@@ -64,6 +66,8 @@ public:
     void SwitchKeyboardLayout(bool Load);
     // The key database's report whether a panel picture is showing.
     void PanelPictureChanged(bool Shown);
+    // Reloads the key browser from the key database.
+    void RefreshGrid();
 
     // Fades, About and the hand-over with the splash window.
     void imgCloseClick();
@@ -100,7 +104,7 @@ public:
     QWidget* tshPanelView = nullptr;
     QWidget* tshPanelKeys = nullptr;
     TGradientBackground* Background_Bottom = nullptr;
-    QTreeView* Grid = nullptr;
+    TKeyGrid* Grid = nullptr;
     std::unique_ptr<TTimer> TimerSplash;
 
 protected:
@@ -116,6 +120,7 @@ private:
     void FormDestroy();
     void PlaceWindow();
     void CreateViewer();
+    void ConnectGrid();
     void OpenSplash(int topOffset);
     void ReleaseSplash();
     void DisplayKey(MSG& Msg);
@@ -129,6 +134,9 @@ private:
     bool FHooked = false;
     bool FModifierToggled = false;
     TALZoomImage* FViewer = nullptr;
+    // The key browser's data sources: none until its first reload, then kept for the window's life.
+    std::unique_ptr<TViewCategoryDS> FCategoryDS;
+    std::unique_ptr<TViewKeysDS> FKeysDS;
     int FAlphaBlendValue = 255;
 };
 

@@ -105,6 +105,7 @@ void TfrmVortal_Kes_Commands::PanelPictureChanged(bool Shown) {
     } else {
         FViewer->hide();
     }
+    RefreshGrid();
 }
 
 bool TfrmVortal_Kes_Commands::event(QEvent* event) {

@@ -5,6 +5,7 @@
 #include "DesignFonts.h"
 #include "DesignPictures.h"
 #include "GradientBackground.h"
+#include "KeyGrid.h"
 #include "PictureImage.h"
 #include "SystemColors.h"
 #include "Timer.h"
@@ -13,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTreeView>
 
 namespace {
 
@@ -173,7 +173,7 @@ void TfrmVortal_Kes_Commands::CreateBottomPanel() {
     tshPanelKeys = new QWidget;
     tshPanelKeys->setObjectName(QStringLiteral("tshPanelKeys"));
     PageControl->addTab(tshPanelKeys, QStringLiteral("Panel Keys"));
-    Grid = new QTreeView(tshPanelKeys);
+    Grid = new TKeyGrid(tshPanelKeys);
     Grid->setObjectName(QStringLiteral("Grid"));
     AlignClient(Grid);
 }
