@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+
 void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text, bool sorted) {
     QStyleOptionHeader option;
     option.initFrom(widget);
@@ -16,7 +18,10 @@ void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& re
     option.position = QStyleOptionHeader::Middle;
     // The platform's habit: an ascending column shows the downward mark.
     option.sortIndicator = sorted ? QStyleOptionHeader::SortDown : QStyleOptionHeader::None;
+    // The style leaves its clip behind, which would hide every cell drawn after the section.
+    painter->save();
     widget->style()->drawControl(QStyle::CE_Header, &option, painter, widget);
+    painter->restore();
 }
 
 TCategoryHeader::TCategoryHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -38,6 +43,12 @@ void TCategoryHeader::paintEvent(QPaintEvent*) {
     DrawHeaderSection(&painter, this, section, TKeyGrid::CategoryHeader, true);
 }
 
+namespace {
+
+constexpr int RowPadding = 6;
+
+} // namespace
+
 TKeyGridDelegate::TKeyGridDelegate(TKeyGrid& Grid) : QStyledItemDelegate(&Grid), FGrid(Grid) {}
 
 void TKeyGridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
@@ -51,6 +62,8 @@ void TKeyGridDelegate::initStyleOption(QStyleOptionViewItem* option, const QMode
 
 QSize TKeyGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
+    // Room around the text, as the grid's rows have; the style alone gives a row the text's height.
+    size.setHeight(std::max(size.height(), option.fontMetrics.height() + RowPadding));
     if (FGrid.HasKeysHeader(index)) size.rheight() += FGrid.HeaderHeight();
     return size;
 }

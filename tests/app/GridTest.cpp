@@ -399,6 +399,16 @@ TEST_F(KeyGridTest, ADoubleClickOffTheCommandsPostsNothing) {
     EXPECT_TRUE(ModifierSets.empty());
 }
 
+template <typename TPixelTest>
+bool HasPixel(const QImage& image, const QRect& rect, TPixelTest test) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (test(image.pixelColor(x, y))) return true;
+    return false;
+}
+bool IsNavy(const QColor& c) { return c.blue() > 90 && c.red() < 50 && c.green() < 50; }
+bool IsDark(const QColor& c) { return c.blue() < 90 && c.red() < 90 && c.green() < 90; }
+
 // --- the highlight ----------------------------------------------------------------------------------
 
 struct THighlightCase {
@@ -410,14 +420,6 @@ struct THighlightCase {
 
 class KeyGridHighlight : public KeyGridTest, public ::testing::WithParamInterface<THighlightCase> {};
 
-bool HasNavyText(const QImage& image, const QRect& rect) {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.blue() > 90 && c.red() < 50 && c.green() < 50) return true;
-        }
-    return false;
-}
 
 TEST_P(KeyGridHighlight, OnlyTheCategoryOfTheLastCommandShownWithThePanelIsDrawnSelected) {
     const THighlightCase& c = GetParam();
@@ -436,7 +438,7 @@ TEST_P(KeyGridHighlight, OnlyTheCategoryOfTheLastCommandShownWithThePanelIsDrawn
         const bool expected = Text(index) == QLatin1String(c.Highlighted);
         EXPECT_EQ(Grid->ContentStyle(index), expected ? &Grid->cxStyle_Selected : nullptr) << Text(index).toStdString();
         const QRect cell = Grid->CellRect(index).translated(Grid->viewport()->pos());
-        EXPECT_EQ(HasNavyText(image, cell), expected) << Text(index).toStdString();
+        EXPECT_EQ(HasPixel(image, cell, IsNavy), expected) << Text(index).toStdString();
         highlighted += expected;
     }
     EXPECT_EQ(highlighted, QString(c.Highlighted).isEmpty() ? 0 : 1);
@@ -470,7 +472,6 @@ class GridInMainWindow : public TMainWindowFixture {};
 
 TEST_F(GridInMainWindow, AShownKeyListsItsCategoryAndADoubleClickShowsAnotherOfItsCommands) {
     Window->imgFormSizeClick();
-    Window->PageControl->setCurrentWidget(Window->tshPanelKeys);
     Pump();
     TKeyGrid& grid = *Window->Grid;
     EXPECT_EQ(grid.EmptyText(), "<No keys>");
@@ -478,6 +479,9 @@ TEST_F(GridInMainWindow, AShownKeyListsItsCategoryAndADoubleClickShowsAnotherOfI
     HookTap('Z');
     ASSERT_EQ(Window->lblCommand->text(), "Pedal left");
     Timers.Advance(800);
+    Pump();
+    // The grid reloaded while its page was hidden; it is looked at only now.
+    Window->PageControl->setCurrentWidget(Window->tshPanelKeys);
     Pump();
 
     QAbstractItemModel& view = *grid.model();
@@ -492,6 +496,11 @@ TEST_F(GridInMainWindow, AShownKeyListsItsCategoryAndADoubleClickShowsAnotherOfI
         if (view.index(row, 0, category).data().toString() == "Collective decrease fast") other = view.index(row, 0, category);
     ASSERT_TRUE(other.isValid());
     grid.scrollTo(other);
+    ASSERT_TRUE(grid.viewport()->rect().contains(grid.CellRect(other))) << grid.CellRect(other).y();
+    // Drawn, not only laid out, below the command view's header.
+    QImage image(grid.size(), QImage::Format_RGB32);
+    grid.render(&image);
+    EXPECT_TRUE(HasPixel(image, grid.CellRect(other).translated(grid.viewport()->pos()), IsDark));
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(other).center());
     Pump();
 
