@@ -4,6 +4,7 @@
 #include "AL_ZoomImg.h"
 #include "AlignClient.h"
 #include "FileVersion.h"
+#include "KeyGrid.h"
 #include "PictureImage.h"
 #include "Placement.h"
 #include "SystemColors.h"
@@ -47,6 +48,9 @@ TfrmVortal_Kes_Commands::TfrmVortal_Kes_Commands(QWidget* parent) : QWidget(pare
 TfrmVortal_Kes_Commands::~TfrmVortal_Kes_Commands() {
     FormDestroy();
     ReleaseSplash();
+    // The grid's model refers to the data sources, which go with the fields, before the children.
+    delete Grid;
+    Grid = nullptr;
     if (frmVortal_Kes_Commands == this) frmVortal_Kes_Commands = nullptr;
 }
 
