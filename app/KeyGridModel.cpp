@@ -15,21 +15,24 @@ const QStringList KeyHeaders = {QStringLiteral("Command   (Double-click)"), QStr
 
 TKeyGridModel::TKeyGridModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-TKeyGridModel::~TKeyGridModel() {
-    // A source outliving the grid must not call back into it.
-    for (TGridDataSource* source : {FCategorySource, FKeysSource})
-        if (source) source->OnDataChanged = nullptr;
-}
+TKeyGridModel::~TKeyGridModel() = default;
 
 void TKeyGridModel::bind(TGridDataSource*& field, TGridDataSource* source) {
     beginResetModel();
     if (field) field->OnDataChanged = nullptr;
     field = source;
-    if (field)
-        field->OnDataChanged = [this] {
-            beginResetModel();
-            endResetModel();
-        };
+    if (field) field->OnDataChanged = [this] { reload(); };
+    FCategoryCount = -1;
+    FKeyCounts.clear();
+    FValues.clear();
+    endResetModel();
+}
+
+void TKeyGridModel::reload() {
+    beginResetModel();
+    FCategoryCount = -1;
+    FKeyCounts.clear();
+    FValues.clear();
     endResetModel();
 }
 
@@ -56,9 +59,15 @@ QModelIndex TKeyGridModel::parent(const QModelIndex& child) const {
 }
 
 int TKeyGridModel::rowCount(const QModelIndex& parent) const {
-    if (!parent.isValid()) return FCategorySource ? FCategorySource->GetRecordCount(-1) : 0;
+    if (!parent.isValid()) {
+        if (!FCategorySource) return 0;
+        if (FCategoryCount < 0) FCategoryCount = FCategorySource->GetRecordCount(-1);
+        return FCategoryCount;
+    }
     if (IsKeyRow(parent) || parent.column() != 0 || !FKeysSource) return 0;
-    return FKeysSource->GetRecordCount(parent.row());
+    const auto known = FKeyCounts.constFind(parent.row());
+    if (known != FKeyCounts.cend()) return *known;
+    return *FKeyCounts.insert(parent.row(), FKeysSource->GetRecordCount(parent.row()));
 }
 
 int TKeyGridModel::columnCount(const QModelIndex& parent) const { return IsKeyRow(parent) ? 0 : ColumnCount; }
@@ -74,13 +83,26 @@ QVariant TKeyGridModel::data(const QModelIndex& index, int role) const {
     const bool keyRow = IsKeyRow(index);
     switch (role) {
     case Qt::DisplayRole:
-        if (keyRow) return FKeysSource ? FKeysSource->GetValue(CategoryRecord(index), index.row(), index.column()) : QVariant();
-        return FCategorySource ? FCategorySource->GetValue(-1, index.row(), index.column()) : QVariant();
+        return value(index);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (keyRow && index.column() > 0 ? Qt::AlignHCenter : Qt::AlignLeft));
     default:
         return {};
     }
+}
+
+QVariant TKeyGridModel::value(const QModelIndex& index) const {
+    const quint64 cell = (quint64(index.internalId()) << 40) | (quint64(index.row()) << 8) | quint64(index.column());
+    const auto known = FValues.constFind(cell);
+    if (known != FValues.cend()) return *known;
+    QVariant answer;
+    if (IsKeyRow(index)) {
+        if (FKeysSource) answer = FKeysSource->GetValue(CategoryRecord(index), index.row(), index.column());
+    } else if (FCategorySource) {
+        answer = FCategorySource->GetValue(-1, index.row(), index.column());
+    }
+    FValues.insert(cell, answer);
+    return answer;
 }
 
 QVariant TKeyGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

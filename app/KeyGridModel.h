@@ -1,9 +1,11 @@
 #pragma once
 // The key browser's rows as a two-level item model: the category records of one data source at the
-// top, each opening into the command records that a second source gives for it. Every question is
-// passed on to the sources as it comes; the model holds no values.
+// top, each opening into the command records that a second source gives for it. Like a loaded grid,
+// the model keeps what a source answered until that source reports a change; the sources keep
+// nothing and filter the key list again for every answer, so a repaint asks them nothing new.
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QSortFilterProxyModel>
 
 class TGridDataSource;
@@ -18,7 +20,8 @@ public:
     explicit TKeyGridModel(QObject* parent = nullptr);
     ~TKeyGridModel() override;
 
-    // The sources are not owned; a source that is changed or goes away must be unbound first.
+    // The sources are not owned. A source may go before the model (the window's fields go before its
+    // controls), but must not report a change once the model is gone.
     void SetCategorySource(TGridDataSource* Source);
     void SetKeysSource(TGridDataSource* Source);
 
@@ -38,7 +41,17 @@ public:
 
 private:
     void bind(TGridDataSource*& field, TGridDataSource* source);
+    void reload();
+    QVariant value(const QModelIndex& index) const;
 
+    // The category records counted at the first question after a reload, kept until the next:
+    // counting rebuilds the categories from what Keys shows, and the command views leave Keys
+    // filtered to one category, so counting again would lose every other category.
+    mutable int FCategoryCount = -1;
+    // Command record counts by category record, and display values by level, row and column,
+    // asked for since the last reload.
+    mutable QHash<int, int> FKeyCounts;
+    mutable QHash<quint64, QVariant> FValues;
     TGridDataSource* FCategorySource = nullptr;
     TGridDataSource* FKeysSource = nullptr;
 };

@@ -70,6 +70,17 @@ private:
     QtMessageHandler FPrevious;
 };
 
+// Whether a pixel of rect passes test: text of a colour drawn there.
+template <typename TPixelTest>
+bool HasPixel(const QImage& image, const QRect& rect, TPixelTest test) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (test(image.pixelColor(x, y))) return true;
+    return false;
+}
+bool IsNavy(const QColor& c) { return c.blue() > 90 && c.red() < 50 && c.green() < 50; }
+bool IsDark(const QColor& c) { return c.blue() < 90 && c.red() < 90 && c.green() < 90; }
+
 class KeyGridTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -267,6 +278,22 @@ TEST_F(KeyGridTest, AfterACategoryWasOpenedInTheFullListARightClickListsAllAgain
     EXPECT_EQ(CategoryTexts(), QStringList{"Flight Control"});
 }
 
+TEST_F(KeyGridTest, ACategoryOpenedInTheFullListLeavesEveryCategoryListed) {
+    Keys->SetCategoryFilter(false);
+    Refresh();
+    const QStringList all = CategoryTexts();
+    const QModelIndex view = CategoryRow(QStringLiteral("View"));
+    Grid->expand(view);
+    Grid->scrollTo(view, QAbstractItemView::PositionAtTop);
+    QImage image(Grid->size(), QImage::Format_RGB32);
+    Grid->render(&image);
+
+    EXPECT_EQ(CategoryTexts(), all);
+    EXPECT_EQ(View().rowCount(CategoryRow(QStringLiteral("View"))), 71);
+    EXPECT_TRUE(CommandRow(QStringLiteral("Cockpit view")).isValid());
+    EXPECT_TRUE(HasPixel(image, Grid->CellRect(View().index(1, 0, view)).translated(Grid->viewport()->pos()), IsDark));
+}
+
 class KeyGridOtherButtons : public KeyGridTest, public ::testing::WithParamInterface<Qt::MouseButton> {};
 
 TEST_P(KeyGridOtherButtons, ChangeNothingInEitherState) {
@@ -398,16 +425,6 @@ TEST_F(KeyGridTest, ADoubleClickOffTheCommandsPostsNothing) {
     EXPECT_TRUE(Window.Messages.empty());
     EXPECT_TRUE(ModifierSets.empty());
 }
-
-template <typename TPixelTest>
-bool HasPixel(const QImage& image, const QRect& rect, TPixelTest test) {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (test(image.pixelColor(x, y))) return true;
-    return false;
-}
-bool IsNavy(const QColor& c) { return c.blue() > 90 && c.red() < 50 && c.green() < 50; }
-bool IsDark(const QColor& c) { return c.blue() < 90 && c.red() < 90 && c.green() < 90; }
 
 // --- the highlight ----------------------------------------------------------------------------------
 
