@@ -79,14 +79,18 @@ TKeyGrid::TKeyGrid(QWidget* parent)
 
 TKeyGrid::~TKeyGrid() = default;
 
-void TKeyGrid::SetHost(TKeyGridHost Host) { FHost = std::move(Host); }
+void TKeyGrid::SetHost(TKeyGridHost Host) {
+    FHost = std::move(Host);
+}
 
 void TKeyGrid::spanCategoryRows() {
     // Each category row is one cell wide as the category column, whatever the command columns are.
-    for (int row = 0, rows = FSortModel->rowCount(); row < rows; ++row) setFirstColumnSpanned(row, {}, true);
+    for (int row = 0, rows = FSortModel->rowCount(); row < rows; ++row)
+        setFirstColumnSpanned(row, {}, true);
 }
 
-void TKeyGrid::RefreshGrid(std::unique_ptr<TViewCategoryDS>& CategoryDS, std::unique_ptr<TViewKeysDS>& KeysDS) {
+void TKeyGrid::RefreshGrid(std::unique_ptr<TViewCategoryDS>& CategoryDS,
+                           std::unique_ptr<TViewKeysDS>& KeysDS) {
     TUpdatesSuspended suspended(this);
     if (!CategoryDS) {
         CategoryDS = std::make_unique<TViewCategoryDS>(*FHost.Keys);
@@ -134,11 +138,14 @@ const TcxStyle* TKeyGrid::viewCategoryStylesGetContentStyle(int Record) const {
     if (!current) return nullptr;
     if (!shown->Category_Ekstra().isEmpty())
         return shown->Category_Ekstra() == current->Category_Ekstra() ? &cxStyle_Selected : nullptr;
-    return shown->Category() == current->Category() && current->Category_Ekstra().isEmpty() ? &cxStyle_Selected
-                                                                                            : nullptr;
+    return shown->Category() == current->Category() && current->Category_Ekstra().isEmpty()
+               ? &cxStyle_Selected
+               : nullptr;
 }
 
-const TcxStyle* TKeyGrid::viewKeysStylesGetContentStyle(int, int) const { return nullptr; }
+const TcxStyle* TKeyGrid::viewKeysStylesGetContentStyle(int, int) const {
+    return nullptr;
+}
 
 const TcxStyle* TKeyGrid::ContentStyle(const QModelIndex& index) const {
     if (index.model() != FSortModel) return nullptr;
@@ -149,18 +156,25 @@ const TcxStyle* TKeyGrid::ContentStyle(const QModelIndex& index) const {
     return viewCategoryStylesGetContentStyle(source.row());
 }
 
-bool TKeyGrid::HasKeysHeader(const QModelIndex& index) const { return index.parent().isValid() && index.row() == 0; }
+bool TKeyGrid::HasKeysHeader(const QModelIndex& index) const {
+    return index.parent().isValid() && index.row() == 0;
+}
 
-int TKeyGrid::HeaderHeight() const { return header()->sizeHint().height(); }
+int TKeyGrid::HeaderHeight() const {
+    return header()->sizeHint().height();
+}
 
 QRect TKeyGrid::CellRect(QRect rowRect, const QModelIndex& index) const {
     if (HasKeysHeader(index)) rowRect.setTop(rowRect.top() + HeaderHeight());
     if (index.isValid() && !index.parent().isValid())
-        rowRect.setRight(std::min(rowRect.right(), header()->sectionViewportPosition(0) + CategoryColumnWidth - 1));
+        rowRect.setRight(
+            std::min(rowRect.right(), header()->sectionViewportPosition(0) + CategoryColumnWidth - 1));
     return rowRect;
 }
 
-QRect TKeyGrid::CellRect(const QModelIndex& index) const { return CellRect(visualRect(index), index); }
+QRect TKeyGrid::CellRect(const QModelIndex& index) const {
+    return CellRect(visualRect(index), index);
+}
 
 QString TKeyGrid::ClippedText(const QModelIndex& index) const {
     const QString text = index.data().toString();
@@ -171,7 +185,9 @@ QString TKeyGrid::ClippedText(const QModelIndex& index) const {
     return metrics.horizontalAdvance(text) + 2 * margin > CellRect(index).width() ? text : QString();
 }
 
-QString TKeyGrid::EmptyText() const { return FSortModel->rowCount() == 0 ? NoKeysText : QString(); }
+QString TKeyGrid::EmptyText() const {
+    return FSortModel->rowCount() == 0 ? NoKeysText : QString();
+}
 
 QModelIndex TKeyGrid::ViewIndexOf(int CategoryRecord, int KeyRecord, int Column) const {
     QModelIndex source = FModel->index(CategoryRecord, KeyRecord < 0 ? Column : 0);
@@ -188,7 +204,8 @@ void TKeyGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeView::mouseDoubleClickEvent(event);
     const QPoint pos = event->position().toPoint();
     const QModelIndex index = indexAt(pos);
-    if (event->button() != Qt::LeftButton || !index.parent().isValid() || !CellRect(index).contains(pos)) return;
+    if (event->button() != Qt::LeftButton || !index.parent().isValid() || !CellRect(index).contains(pos))
+        return;
     const QModelIndex source = FSortModel->mapToSource(index);
     viewKeysCellDblClick(TKeyGridModel::CategoryRecord(source), source.row());
 }

@@ -9,7 +9,8 @@ namespace {
 // A category row's internal id is 0; a command row's is its category's row plus one.
 constexpr quintptr CategoryLevel = 0;
 
-const QStringList KeyHeaders = {QStringLiteral("Command   (Double-click)"), QStringLiteral("Key"), {}, {}, {}, {}};
+const QStringList KeyHeaders = {
+    QStringLiteral("Command   (Double-click)"), QStringLiteral("Key"), {}, {}, {}, {}};
 
 } // namespace
 
@@ -36,11 +37,17 @@ void TKeyGridModel::reload() {
     endResetModel();
 }
 
-void TKeyGridModel::SetCategorySource(TGridDataSource* Source) { bind(FCategorySource, Source); }
+void TKeyGridModel::SetCategorySource(TGridDataSource* Source) {
+    bind(FCategorySource, Source);
+}
 
-void TKeyGridModel::SetKeysSource(TGridDataSource* Source) { bind(FKeysSource, Source); }
+void TKeyGridModel::SetKeysSource(TGridDataSource* Source) {
+    bind(FKeysSource, Source);
+}
 
-bool TKeyGridModel::IsKeyRow(const QModelIndex& index) { return index.isValid() && index.internalId() != CategoryLevel; }
+bool TKeyGridModel::IsKeyRow(const QModelIndex& index) {
+    return index.isValid() && index.internalId() != CategoryLevel;
+}
 
 int TKeyGridModel::CategoryRecord(const QModelIndex& index) {
     if (!index.isValid()) return -1;
@@ -70,7 +77,9 @@ int TKeyGridModel::rowCount(const QModelIndex& parent) const {
     return *FKeyCounts.insert(parent.row(), FKeysSource->GetRecordCount(parent.row()));
 }
 
-int TKeyGridModel::columnCount(const QModelIndex& parent) const { return IsKeyRow(parent) ? 0 : ColumnCount; }
+int TKeyGridModel::columnCount(const QModelIndex& parent) const {
+    return IsKeyRow(parent) ? 0 : ColumnCount;
+}
 
 bool TKeyGridModel::hasChildren(const QModelIndex& parent) const {
     if (!parent.isValid()) return rowCount() > 0;
@@ -85,14 +94,16 @@ QVariant TKeyGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return value(index);
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignVCenter | (keyRow && index.column() > 0 ? Qt::AlignHCenter : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (keyRow && index.column() > 0 ? Qt::AlignHCenter : Qt::AlignLeft));
     default:
         return {};
     }
 }
 
 QVariant TKeyGridModel::value(const QModelIndex& index) const {
-    const quint64 cell = (quint64(index.internalId()) << 40) | (quint64(index.row()) << 8) | quint64(index.column());
+    const quint64 cell =
+        (quint64(index.internalId()) << 40) | (quint64(index.row()) << 8) | quint64(index.column());
     const auto known = FValues.constFind(cell);
     if (known != FValues.cend()) return *known;
     QVariant answer;
@@ -114,7 +125,8 @@ QVariant TKeyGridModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags TKeyGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (IsKeyRow(index) ? Qt::ItemNeverHasChildren : Qt::NoItemFlags);
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+           (IsKeyRow(index) ? Qt::ItemNeverHasChildren : Qt::NoItemFlags);
 }
 
 TKeyGridSortModel::TKeyGridSortModel(QObject* parent) : QSortFilterProxyModel(parent) {

@@ -7,7 +7,8 @@
 
 #include <algorithm>
 
-void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text, bool sorted) {
+void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text,
+                       bool sorted) {
     QStyleOptionHeader option;
     option.initFrom(widget);
     option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
@@ -68,7 +69,8 @@ QSize TKeyGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     return size;
 }
 
-void TKeyGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void TKeyGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
     QStyleOptionViewItem cell(option);
     cell.rect = FGrid.CellRect(option.rect, index);
     if (FGrid.HasKeysHeader(index)) {

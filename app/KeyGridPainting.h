@@ -8,7 +8,8 @@
 class TKeyGrid;
 
 // One header section in the widget's style; a sorted section shows the ascending mark.
-void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text, bool sorted);
+void DrawHeaderSection(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text,
+                       bool sorted);
 
 // The tree's own header, drawn as the category view's: one section as wide as the category column.
 // Its sections still size the tree's columns, which are the command view's.
@@ -30,7 +31,8 @@ public:
     explicit TKeyGridDelegate(TKeyGrid& Grid);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -13,9 +13,13 @@ QString SideOf(bool Left, bool Right, const QString& Name) {
 
 } // namespace
 
-int TViewCategoryDS::GetRecordCount(int) { return Keys().BuildCategories(); }
+int TViewCategoryDS::GetRecordCount(int) {
+    return Keys().BuildCategories();
+}
 
-bool TViewCategoryDS::HasDetailRows(int) { return Keys().Keys().Count() > 0; }
+bool TViewCategoryDS::HasDetailRows(int) {
+    return Keys().Keys().Count() > 0;
+}
 
 QVariant TViewCategoryDS::GetValue(int, int Record, int ItemIndex) {
     const TKey_Kes* key = Keys().CategoryAt(Record);
@@ -38,7 +42,9 @@ int TViewKeysDS::GetRecordCount(int MasterRecord) {
     return Keys().Keys().Count();
 }
 
-bool TViewKeysDS::HasDetailRows(int) { return false; }
+bool TViewKeysDS::HasDetailRows(int) {
+    return false;
+}
 
 TKey_Kes* TViewKeysDS::KeyOf(int MasterRecord, int Record) {
     if (!FilterToCategory(MasterRecord)) return nullptr;

@@ -17,4 +17,6 @@ void TfrmVortal_Kes_Commands::ConnectGrid() {
     Grid->SetHost(std::move(host));
 }
 
-void TfrmVortal_Kes_Commands::RefreshGrid() { Grid->RefreshGrid(FCategoryDS, FKeysDS); }
+void TfrmVortal_Kes_Commands::RefreshGrid() {
+    Grid->RefreshGrid(FCategoryDS, FKeysDS);
+}

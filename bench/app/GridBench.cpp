@@ -67,7 +67,8 @@ void RepaintGridWithEveryCategoryOneOpened(benchmark::State& state) {
     TGridBench bench;
     bench.ReloadEveryCategoryAndOpenView();
     bench.Paint();
-    for (auto _ : state) bench.Paint();
+    for (auto _ : state)
+        bench.Paint();
 }
 BENCHMARK(RepaintGridWithEveryCategoryOneOpened)->Unit(benchmark::kMillisecond);
 
