@@ -146,6 +146,45 @@ TEST_F(MainWindowE2E, AKeyTypedIntoTheMainWindowIsShownOnce) {
     EXPECT_FALSE(Window->imgLCtrl->isHidden());
 }
 
+// Right Alt tapped before B: the hook reports Alt as a key of its own, the main window as a system
+// key; either way one tap switches right Alt on for the keys after it, and the next tap off again.
+// Alt has no name of its own: through the hook it is shown as the last character typed ("B"), with
+// that key's command as it was before Alt switched on, so the wait is for the command, not the key.
+enum class TKeysGoTo { OtherApplication, PanelViewer };
+
+class RightAltTapE2E : public MainWindowE2E, public ::testing::WithParamInterface<TKeysGoTo> {
+protected:
+    bool WaitForCommand(const QString& command) {
+        return QTest::qWaitFor([&] { return Window->lblCommand->text() == command; }, Patience);
+    }
+};
+
+TEST_P(RightAltTapE2E, TappedRightAltThenBIsTheBeaconAndASecondTapSwitchesItOff) {
+    if (GetParam() == TKeysGoTo::PanelViewer) {
+        Window->imgFormSizeClick();
+        Press(XK_s); // a command whose panel has a picture: the viewer shows it and takes the focus
+        ASSERT_TRUE(QTest::qWaitFor([this] { return Window->Viewer()->isVisible(); }, Patience));
+        Window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get(), Patience));
+        Window->Viewer()->setFocus();
+        ASSERT_TRUE(Window->Viewer()->hasFocus());
+    }
+    Press(XK_Alt_R);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Window->imgRAlt->isHidden(); }, Patience));
+    Press(XK_b);
+    ASSERT_TRUE(WaitForCommand(QStringLiteral("ADF inner/outer beacon"))) << Window->lblCommand->text().toStdString();
+    EXPECT_EQ(Window->lblKey->text(), QStringLiteral("B"));
+    EXPECT_FALSE(Window->imgRAlt->isHidden());
+    Press(XK_Alt_R);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Window->imgRAlt->isHidden(); }, Patience));
+    Press(XK_b);
+    ASSERT_TRUE(WaitForCommand(QStringLiteral("Mission briefing"))) << Window->lblCommand->text().toStdString();
+    EXPECT_TRUE(Window->imgRAlt->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Focus, RightAltTapE2E,
+                         ::testing::Values(TKeysGoTo::OtherApplication, TKeysGoTo::PanelViewer));
+
 TEST_F(MainWindowE2E, ExpandedTheCommandsPanelPictureShows) {
     Window->imgFormSizeClick();
     ASSERT_EQ(Window->Height(), TfrmVortal_Kes_Commands::ExpandedHeight);
