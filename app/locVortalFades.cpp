@@ -9,6 +9,8 @@
 #include "animator.h"
 #include "dlgSplash.h"
 
+#include <QGuiApplication>
+
 TfrmSplash* frmSplash = nullptr;
 
 int TfrmVortal_Kes_Commands::AlphaBlendValue() const { return FAlphaBlendValue; }
@@ -16,6 +18,8 @@ int TfrmVortal_Kes_Commands::AlphaBlendValue() const { return FAlphaBlendValue; 
 void TfrmVortal_Kes_Commands::SetAlphaBlendValue(int value) {
     FAlphaBlendValue = std::clamp(value, 0, 255);
     setWindowOpacity(FAlphaBlendValue / 255.0);
+    // Without other traffic to the X server the new opacity could wait unsent, and a fade seem to stop.
+    QGuiApplication::sync();
 }
 
 void TfrmVortal_Kes_Commands::OpenSplash(int topOffset) {

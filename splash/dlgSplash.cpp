@@ -130,6 +130,8 @@ void TfrmSplash::CreateLayout() {
 void TfrmSplash::SetAlphaBlendValue(int value) {
     FAlphaBlendValue = value;
     setWindowOpacity(value / 255.0);
+    // Without other traffic to the X server the new opacity could wait unsent, and a fade seem to stop.
+    QGuiApplication::sync();
 }
 
 void TfrmSplash::SplashFadedIn() {

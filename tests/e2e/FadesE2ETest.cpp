@@ -14,7 +14,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 
 #include <algorithm>
 #include <functional>
@@ -227,19 +226,15 @@ protected:
         XFlush(FDisplay);
     }
 
-    static void Press(KeySym key) {
-        const KeyCode code = XKeysymToKeycode(FDisplay, key);
-        XTestFakeKeyEvent(FDisplay, code, True, 0);
-        XTestFakeKeyEvent(FDisplay, code, False, 0);
-        XFlush(FDisplay);
-    }
-
     // Taken beside the polling: the screenshot program takes longer to start than the splash stays.
     void SaveScreenshot(const QString& name) {
         Screenshot.start(XShotPath, {QDir(ArtifactFolder).filePath(name + QStringLiteral(".png"))});
     }
     void ExpectScreenshotSaved() {
-        ASSERT_TRUE(Screenshot.waitForFinished(Patience));
+        if (Screenshot.state() != QProcess::NotRunning) {
+            ASSERT_TRUE(Screenshot.waitForFinished(Patience));
+        }
+        EXPECT_EQ(Screenshot.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(Screenshot.exitCode(), 0);
     }
 
@@ -286,9 +281,10 @@ TEST_F(ProgramFadesE2E, StartsThroughItsSplashShowsItForAboutAndClosesCleanly) {
     ASSERT_TRUE(WaitUntil([&] { return MainWindow() && MainWindow()->Size.height() > collapsed; }));
 
     Click(main->Id, CloseButton, Button3);
-    ASSERT_TRUE(WaitUntil([&] { return ProgramWindows().size() > 1; })) << "no menu came up";
-    Press(XK_Down);
-    Press(XK_Return);
+    std::optional<TopWindow> menu;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = Find([&](const TopWindow& w) { return w.Id != main->Id; })).has_value(); }))
+        << "no menu came up";
+    Click(menu->Id, {menu->Size.width() / 2, menu->Size.height() / 2}, Button1); // its only entry
     const SplashCourse about = FollowSplash([this] { SaveScreenshot(QStringLiteral("about-expanded")); });
     ExpectScreenshotSaved();
     ExpectFadesInAndOut(about);
