@@ -1,7 +1,5 @@
 // The window comes and goes by fading its opacity, and hands the screen to and from the splash
 // window at start-up and for About.
-// The splash's TRect and TNotifyEvent share their names with the viewer's: the viewer stays out of
-// this file.
 #include "locVortal.h"
 
 #include "PictureImage.h"
@@ -26,7 +24,7 @@ void TfrmVortal_Kes_Commands::OpenSplash(int topOffset) {
     const QRect bounds = frameGeometry();
     const TRect rect{bounds.left(), bounds.top() + topOffset, bounds.left() + Width(), bounds.top() + Height()};
     // A splash still showing is replaced here, and goes when its own fade-out ends.
-    frmSplash = new TfrmSplash(this, rect, [this] { SplashFadedIn(); }, [this] { SplashFadedOut(); }, FVersion);
+    frmSplash = new TfrmSplash(this, rect, [this](QObject*) { SplashFadedIn(); }, [this](QObject*) { SplashFadedOut(); }, FVersion);
 }
 
 void TfrmVortal_Kes_Commands::imgCloseClick() { FadeOutAndClose(); }

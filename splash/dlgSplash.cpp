@@ -136,7 +136,7 @@ void TfrmSplash::SetAlphaBlendValue(int value) {
 
 void TfrmSplash::SplashFadedIn() {
     QPointer<TfrmSplash> self(this);
-    if (const TNotifyEvent onFadedIn = FOnFadedIn) onFadedIn();
+    if (const TNotifyEvent onFadedIn = FOnFadedIn) onFadedIn(this);
     // Being the active window is what lets a later activation of the owner start the fade-out.
     if (self && isVisible() && isEnabled()) {
         activateWindow();
@@ -154,7 +154,7 @@ void TfrmSplash::SplashFadedOut() {
     // The owner's call-back normally destroys this window, call-back included: call a copy, and touch
     // nothing of this window afterwards unless it still exists.
     QPointer<TfrmSplash> self(this);
-    if (const TNotifyEvent onFadedOut = FOnFadedOut) onFadedOut();
+    if (const TNotifyEvent onFadedOut = FOnFadedOut) onFadedOut(this);
     if (self && self->isVisible()) self->close();
 }
 

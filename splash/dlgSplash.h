@@ -7,21 +7,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "Types.h"
+
 #include <functional>
 
 class QLabel;
 class TShader;
 class TURLLabel;
-
-// A rectangle by its edges, as the owner passes its screen bounds.
-struct TRect {
-    qint32 Left = 0;
-    qint32 Top = 0;
-    qint32 Right = 0;
-    qint32 Bottom = 0;
-};
-
-using TNotifyEvent = std::function<void()>;
 
 class TfrmSplash : public QWidget {
     Q_OBJECT

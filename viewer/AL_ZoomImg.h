@@ -6,7 +6,7 @@
 // Other windows use LoadFromStream, FitToWindow, the published properties, visibility and focus.
 
 #include "ImageGrid.h"
-#include "NotifyEvent.h"
+#include "Types.h"
 #include "RGBChanel.h"
 #include "ViewerCursors.h"
 #include "ZoomGeometry.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Settings of the viewer's grid overlays. Every setter stores its value and then notifies OnChange.
 
-#include "NotifyEvent.h"
+#include "Types.h"
 #include "Pen.h"
 
 #include <QObject>

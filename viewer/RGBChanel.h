@@ -2,7 +2,7 @@
 // Settings of the viewer's colour-channel filter. Every setter stores its value and then notifies OnChange.
 
 #include "Channels.h"
-#include "NotifyEvent.h"
+#include "Types.h"
 
 #include <QObject>
 

@@ -5,12 +5,6 @@
 #include <cmath>
 #include <limits>
 
-TRect TRect::Normalized() const { return NormalizedRect(Left, Top, Right, Bottom); }
-
-TRect NormalizedRect(int x1, int y1, int x2, int y2) {
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
-
 int RoundToInt(long double value) {
     // rint follows the current rounding mode, which is round-half-to-even unless someone changed it.
     const long double rounded = std::rint(value);

@@ -3,23 +3,9 @@
 // picture window a paint stretches. Every rounding is to the nearest integer with halves to even,
 // the rounding the picture-pixel borders and the overlay lines must share to line up.
 
+#include "Types.h"
+
 #include <optional>
-
-// A screen rectangle of four 32-bit integers; right and bottom are exclusive.
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    bool operator==(const TRect&) const = default;
-    // left <= x < right and top <= y < bottom: a rectangle of zero size contains no point.
-    bool Contains(int x, int y) const { return Left <= x && x < Right && Top <= y && y < Bottom; }
-    TRect Normalized() const;
-};
-
-// The rectangle spanned by two corners, in any order.
-TRect NormalizedRect(int x1, int y1, int x2, int y2);
 
 // Rounds half to even; raises ERangeError when the result does not fit a signed 32-bit integer.
 int RoundToInt(long double value);

@@ -36,7 +36,7 @@ protected:
     TfrmSplash* Open(const QString& version = QStringLiteral("1.1")) {
         const QRect bounds = owner->frameGeometry();
         TRect rect{bounds.left(), bounds.top() + 8, bounds.left() + bounds.width(), bounds.top() + bounds.height()};
-        return new TfrmSplash(owner.get(), rect, [this] { ++fadedIn; }, [this] { FadedOut(); }, version);
+        return new TfrmSplash(owner.get(), rect, [this](QObject*) { ++fadedIn; }, [this](QObject*) { FadedOut(); }, version);
     }
     // Lets the event loop turn once on a clock moved on by ms: window activation and one animation pass.
     void LoopAfter(quint64 ms) {
@@ -246,7 +246,7 @@ TEST_F(DestroyedSplash, RunsTheWholeCourseFromFadeInToItsEnd) {
     LoopAfter(0);
     const QRect bounds = owner->frameGeometry();
     splash = new TfrmSplash(owner.get(), {bounds.left(), bounds.top() + 8, bounds.right() + 1, bounds.bottom() + 1},
-                            [&] { timerSplash->SetEnabled(true); }, [this] { FadedOut(); }, "1.2");
+                            [&](QObject*) { timerSplash->SetEnabled(true); }, [this](QObject*) { FadedOut(); }, "1.2");
     const struct {
         quint64 At;
         int Opacity; // -1: the splash is gone
