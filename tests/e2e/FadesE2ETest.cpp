@@ -117,6 +117,17 @@ protected:
         return value;
     }
 
+    static bool Exists(Window window) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        const bool found = XGetWindowProperty(FDisplay, window, XA_WM_NAME, 0, 0, False, AnyPropertyType, &type,
+                                              &format, &count, &after, &data) == Success;
+        if (data) XFree(data);
+        return found;
+    }
+
     // The opacity in the 0..255 steps the program sets it in; a window without the property is opaque.
     static int Opacity(Window window) {
         const auto value = ReadCardinal(window, XInternAtom(FDisplay, "_NET_WM_WINDOW_OPACITY", False));
@@ -191,6 +202,8 @@ protected:
             [&] {
                 const auto splash = Splash();
                 if (!splash) return !course.Splash.empty();
+                // Read as opaque, a window being destroyed would seem to flash up at its end.
+                if (!Exists(splash->Id)) return !course.Splash.empty();
                 const int opacity = Opacity(splash->Id);
                 if (course.Splash.empty() || course.Splash.back() != opacity) course.Splash.push_back(opacity);
                 if (opacity == 255) {
