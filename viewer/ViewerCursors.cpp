@@ -43,10 +43,10 @@ QCursor CursorFromPicture(const QImage& picture, QPoint fallbackHotSpot) {
 }
 
 void RegisterViewerCursors() {
-    for (const TCursorSpec& spec : kCursors) {
-        const QString name = QString::fromLatin1(spec.Name);
+    for (const TCursorSpec& entry : kCursors) {
+        const QString name = QString::fromLatin1(entry.Name);
         QImage picture;
         if (ResourceExists(name)) picture.loadFromData(LoadResource(name), "PNG");
-        RegisterCursor(spec.Id, picture.isNull() ? QCursor(spec.Fallback) : CursorFromPicture(picture, spec.HotSpot));
+        RegisterCursor(entry.Id, picture.isNull() ? QCursor(entry.Fallback) : CursorFromPicture(picture, entry.HotSpot));
     }
 }
