@@ -2,7 +2,6 @@
 
 #include <QtEndian>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 
@@ -47,33 +46,6 @@ QImage PhotoLikePicture(int width, int height) {
         }
     }
     return image;
-}
-
-QByteArray EncodeJpeg(const QImage& picture, int quality) {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(rgb.width());
-    info.image_height = JDIMENSION(rgb.height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray data(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    return data;
 }
 
 QByteArray EncodeBmp(const QImage& picture, int bitCount, bool topDown) {

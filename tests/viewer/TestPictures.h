@@ -2,6 +2,8 @@
 // Small synthetic pictures for the viewer's tests, written as rows of labels: each letter stands for
 // one colour of a fixed palette, '.' for the viewer's default background (silver).
 
+#include "JpegWriter.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <string>
@@ -22,5 +24,5 @@ QImage TwelveColours();
 QImage PhotoLikePicture(int width, int height);
 
 // File images written by the tests themselves.
-QByteArray EncodeJpeg(const QImage& picture, int quality);
+using panelgen::EncodeJpeg;
 QByteArray EncodeBmp(const QImage& picture, int bitCount, bool topDown);
